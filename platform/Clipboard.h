@@ -1,0 +1,9 @@
+#pragma once
+// The clipboard: every copy replaces its whole content.
+#include <QImage>
+#include <QString>
+
+void ClipboardSetText(const QString& text);
+QString ClipboardText();
+void ClipboardSetImage(const QImage& image);
+QImage ClipboardImage();

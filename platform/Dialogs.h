@@ -1,0 +1,26 @@
+#pragma once
+// Modal message boxes with the classic flag values, and a hook that lets tests
+// answer every box instead of a person.
+#include <QString>
+#include <functional>
+
+enum : unsigned {
+  MB_OK = 0x00,
+  MB_OKCANCEL = 0x01,
+  MB_YESNO = 0x04,
+  MB_ICONHAND = 0x10,
+  MB_ICONQUESTION = 0x20,
+  MB_ICONEXCLAMATION = 0x30,
+  MB_ICONINFORMATION = 0x40,
+};
+
+enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+
+// Shows `text` as plain text (CR LF become line breaks) and returns the button pressed.
+int MessageBox(const QString& text, const QString& caption, unsigned flags);
+
+using MessageBoxResponder =
+    std::function<int(const QString& text, const QString& caption, unsigned flags)>;
+
+// While a responder is installed, MessageBox calls it instead of showing a box.
+void SetMessageBoxResponder(MessageBoxResponder responder);

@@ -1,0 +1,104 @@
+#include "subnet/SubnetMath.h"
+
+#include "radix/KestBinDecHex.h"
+
+namespace {
+struct TClassInfo {
+  int NetworkBits;
+  int PrefixBits;
+  const char* PrefixPattern;
+  const char* ItemText;
+  int FirstOctetLow;
+  int FirstOctetHigh;
+};
+
+constexpr TClassInfo Classes[] = {
+    {8, 1, "0nnnnnnn", "Class A:   1.0.0.0 -- 126.255.255.255", 1, 126},
+    {16, 2, "10nnnnnn", "Class B: 128.0.0.0 -- 191.255.255.255", 128, 191},
+    {24, 3, "110nnnnn", "Class C: 192.0.0.0 -- 223.255.255.255", 192, 223},
+};
+
+const TClassInfo& Info(AddressClass c) { return Classes[AddressClassOf(c)]; }
+
+std::string JoinOctets(std::uint32_t address, std::string (*format)(std::uint8_t)) {
+  std::string text;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    if (shift != 24) text += '.';
+    text += format(static_cast<std::uint8_t>(address >> shift));
+  }
+  return text;
+}
+}  // namespace
+
+AddressClass AddressClassOf(int itemIndex) {
+  return itemIndex == 0 ? acClassA : itemIndex == 1 ? acClassB : acClassC;
+}
+
+int ClassNetworkBits(AddressClass c) { return Info(c).NetworkBits; }
+
+std::uint32_t ClassNetworkMask(AddressClass c) {
+  const int bits = ClassNetworkBits(c);
+  return static_cast<std::uint32_t>(((1ull << bits) - 1) << (32 - bits));
+}
+
+int ClassPrefixBits(AddressClass c) { return Info(c).PrefixBits; }
+
+std::string ClassPrefixPattern(AddressClass c) { return Info(c).PrefixPattern; }
+
+std::string ClassItemText(AddressClass c) { return Info(c).ItemText; }
+
+TFirstOctetVerdict ValidateFirstOctet(std::uint8_t value, std::uint32_t address) {
+  if (value == 0 && address == 0)
+    return {acClassA, 1,
+            "The IP Address 0.0.0.0 is a reserved source address meaning \"this host on this network\" "
+            "and cannot be subnetted."};
+  if (value == 0)
+    return {acClassA, 1,
+            "The IP Address 0.x.x.x is a reserved destination address meaning \"specific host on this "
+            "network\" and cannot be subnetted."};
+  if (value <= 126) return {acClassA, value, std::nullopt};
+  if (value == 127)
+    return {acClassA, 126,
+            "The IP Address 127.x.x.x is a reserved loopback source/destination address meaning \"local "
+            "host\" and cannot be subnetted."};
+  if (value <= 191) return {acClassB, value, std::nullopt};
+  if (value <= 223) return {acClassC, value, std::nullopt};
+  if (value <= 239)
+    return {acClassC, 223,
+            "The Class D IP Addresses in the range 224.0.0.0 - 239.255.255.255 are reserved for "
+            "multicasting and cannot be subnetted."};
+  if (address == 0xFFFFFFFFu)
+    return {acClassC, 223,
+            "The IP Address 255.255.255.255 is a reserved destination broadcast address meaning \"all "
+            "hosts on this network\" and canot be subnetted."};
+  return {acClassC, 223,
+          "The Class E IP Addresses in the range 224.0.0.0 - 255.255.255.254 are reserved for "
+          "experimental usage and cannot be subnetted."};
+}
+
+std::uint8_t ClampFirstOctetToClass(std::uint8_t value, AddressClass c) {
+  const TClassInfo& info = Info(c);
+  if (value < info.FirstOctetLow) return static_cast<std::uint8_t>(info.FirstOctetLow);
+  if (value > info.FirstOctetHigh) return static_cast<std::uint8_t>(info.FirstOctetHigh);
+  return value;
+}
+
+std::string FormatDottedDecimal(std::uint32_t address) {
+  return JoinOctets(address, [](std::uint8_t octet) { return std::to_string(octet); });
+}
+
+std::string FormatDottedBinary(std::uint32_t address) {
+  return JoinOctets(address, [](std::uint8_t octet) { return IntToBinStr(8, octet); });
+}
+
+std::string FormatDottedHex(std::uint32_t address) {
+  return JoinOctets(address, [](std::uint8_t octet) { return IntToHex(std::int64_t{octet}, 2); });
+}
+
+std::string ClassBitMapPattern(AddressClass c) {
+  const int networkBits = ClassNetworkBits(c);
+  std::string pattern = ClassPrefixPattern(c);
+  for (int i = 0; i < networkBits / 8 - 1; ++i) pattern += "." + std::string(8, 'n');
+  for (int i = 0; i < (32 - networkBits) / 8; ++i) pattern += "." + std::string(8, 'h');
+  return pattern;
+}
