@@ -2,11 +2,17 @@
 // A four-field IPv4 address entry: four fields of 0 to 255, a 32-bit address
 // in host order (field 0 in the most significant byte), and a field-changed
 // event whose handler may correct the value of the field the user left.
+//
+// The control paints its fields itself and is one focus stop: while the user
+// types in any field, the control is the focus widget.
+#include <QBasicTimer>
+#include <QRect>
+#include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
-
-class QLineEdit;
+#include <memory>
 
 using TIPAddressEditFieldIndex = int;  // 0 to 3, left to right
 using TIPAddressEditFieldValueChangedEvent =
@@ -31,6 +37,16 @@ class TCustomIPAddressEdit : public QWidget {
 
   // Puts AddressString on the clipboard.
   void CopyToClipboard();
+  // A dotted address on the clipboard fills all four fields; a number of up
+  // to three digits is typed into the current field.
+  void PasteFromClipboard();
+
+  // Destroys the fields and builds them again; the address, or the blank
+  // state, survives.
+  void RecreateWnd();
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
   TNotifyEvent OnChange;
   TIPAddressEditFieldValueChangedEvent OnFieldChanged;
@@ -39,7 +55,70 @@ class TCustomIPAddressEdit : public QWidget {
   virtual void Change();
   virtual void FieldChanged(TIPAddressEditFieldIndex fieldIndex, std::uint8_t& value);
 
-  // The helper implementing this control fills in the rest.
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+
+ private:
+  friend class TIPAddressEditAccessible;
+  friend class TIPAddressFieldAccessible;
+
+  // What the platform's address window would hold: the fields' texts and
+  // the editing state. It exists from construction on, except inside RecreateWnd.
+  struct TFieldWindow {
+    std::array<QString, 4> Text;
+    // Each field's value when the user last entered or left it, or when the
+    // program last set it (-1 for empty): a field-changed event is due when
+    // the user leaves a field whose value differs from it.
+    std::array<int, 4> Committed{-1, -1, -1, -1};
+    std::array<QRect, 4> FieldRect;
+    std::array<QRect, 3> DotRect;
+    int Current = 0;
+    int Cursor = 0;
+    int Anchor = 0;
+  };
+
+  void CreateWnd();
+  void DestroyWnd();
+  void LayoutFields();
+
+  int FieldValue(int index) const;  // -1 for an empty field
+  bool SetFieldText(int index, const QString& text);
+  void ShowAddress(std::uint32_t address);
+
+  // Raises the field-changed event for a field the user has left, when its value changed.
+  void CommitField(int index);
+  // Makes `index` the current field, committing the one left; the caret goes to `cursor`
+  // (-1: the end), with the text selected when `selectAll`.
+  void MoveToField(int index, int cursor, bool selectAll);
+  void TypeDigit(QChar digit);
+  // Replaces the selection of the current field (or inserts at the caret);
+  // a value above 255 becomes 255.
+  void ReplaceSelection(const QString& text);
+  bool HasSelection() const;
+  int FieldAt(int x) const;
+  int CursorAt(int index, int x) const;
+  int TextLeft(int index) const;
+  QString DisplayText() const;
+  void NotifyFocusedField();
+  void RestartCaret();
+
+  std::unique_ptr<TFieldWindow> Window;
+  std::uint32_t StoredAddress = 0;
+  bool StoredBlank = true;
+  bool CreatingWindow = false;
+  bool InFieldNotify = false;
+  bool CaretShown = true;
+  QBasicTimer CaretTimer;
 };
 
 class TIPAddressEdit : public TCustomIPAddressEdit {

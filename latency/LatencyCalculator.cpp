@@ -1,8 +1,223 @@
 #include "latency/LatencyCalculator.h"
 
+#include <QFocusEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "latency/LatencyModel.h"
+#include "latency/NetworkLayout.h"
+#include "latency/PlimsolNetworkButton.h"
+#include "latency/SampleChain.h"
+
+namespace {
+// The panel's size as laid out, until the window first lays it out anew.
+constexpr QSize NetworkSetupPanelDesignSize(265, 214);
+constexpr int NetworkSetupToolBarSpace = 32;
+}  // namespace
+
 TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
     : QWidget(parent), Loading(loading) {
   setObjectName("LatencyCalculator");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  LatencyPageControl = new QTabWidget(this);
+  LatencyPageControl->setObjectName("LatencyPageControl");
+  layout->addWidget(LatencyPageControl);
+
+  NetworkSetupTabSheet = new QWidget;
+  NetworkSetupTabSheet->setObjectName("NetworkSetupTabSheet");
+  LatencyStatsTabSheet = new QWidget;
+  LatencyStatsTabSheet->setObjectName("LatencyStatsTabSheet");
+  LatencyGraphsTabSheet = new QWidget;
+  LatencyGraphsTabSheet->setObjectName("LatencyGraphsTabSheet");
+  LatencyPageControl->addTab(NetworkSetupTabSheet, "Network Setup");
+  LatencyPageControl->addTab(LatencyStatsTabSheet, "Latency Statistics");
+  LatencyPageControl->addTab(LatencyGraphsTabSheet, "Latency Graphs");
+
+  auto* setupLayout = new QVBoxLayout(NetworkSetupTabSheet);
+  setupLayout->setContentsMargins(0, NetworkSetupToolBarSpace, 0, 0);
+  NetworkSetupPanel = new QWidget(NetworkSetupTabSheet);
+  NetworkSetupPanel->setObjectName("NetworkSetupPanel");
+  NetworkSetupPanel->setBackgroundRole(QPalette::Base);
+  NetworkSetupPanel->setAutoFillBackground(true);
+  NetworkSetupPanel->resize(NetworkSetupPanelDesignSize);
+  NetworkSetupPanel->installEventFilter(this);
+  setupLayout->addWidget(NetworkSetupPanel);
+
+  DesktopNetworkButton = CreateHost(nbDesktopCPU, "DesktopNetworkButton", "Client");
+  const TElementPlace client = AnchoredPlace(ClientAnchor, NetworkSetupPanel->width(),
+                                             NetworkSetupPanel->height());
+  DesktopNetworkButton->move(client.Left, client.Top);
+  TowerNetworkButton = CreateHost(nbTowerCPU, "TowerNetworkButton", "Server");
+  PlaceServer();
 }
 
-void TLatencyCalculator::InitLatencyCalculator() {}
+// The server keeps to the bottom right corner as the panel grows and shrinks.
+void TLatencyCalculator::PlaceServer() {
+  const TElementPlace server = AnchoredPlace(ServerAnchor, NetworkSetupPanel->width(),
+                                             NetworkSetupPanel->height());
+  TowerNetworkButton->move(server.Left, server.Top);
+}
+
+TNetworkButton* TLatencyCalculator::CreateHost(TNetworkButtonKind kind, const char* objectName,
+                                               const QString& name) {
+  auto* host = new TNetworkButton(NetworkSetupPanel);
+  host->setObjectName(objectName);
+  host->SetNetworkButtonKind(kind);
+  host->SetNetworkName(name);
+  BindElement(host);
+  return host;
+}
+
+void TLatencyCalculator::BindElement(TNetworkButton* element) {
+  element->OnMouseDown = [this](TNetworkButton* sender, Qt::MouseButton button,
+                                Qt::KeyboardModifiers shift, int x, int y) {
+    NetworkButtonMouseDown(sender, button, shift, x, y);
+  };
+  element->installEventFilter(this);
+}
+
+void TLatencyCalculator::InitLatencyCalculator() {
+  NetworkChain.reserve(NetworkChainCapacity);
+  NetworkChain.append(DesktopNetworkButton);
+  NetworkChain.append(TowerNetworkButton);
+  CurrentElement = TowerNetworkButton;
+  BuildSampleChain();
+  DesktopNetworkButton->SetPacketSize(SampleRequestSize);
+  TowerNetworkButton->SetPacketSize(SampleReplySize);
+  ChainDirty = true;
+  DesktopNetworkButton->UpdateHint();
+  PlaceServer();
+  TowerNetworkButton->UpdateHint();
+}
+
+void TLatencyCalculator::BuildSampleChain() {
+  LatencyPageControl->setCurrentWidget(NetworkSetupTabSheet);
+  for (std::size_t i = 0; i < SampleNetworks().size(); ++i) {
+    SelectNetwork(TowerNetworkButton);
+    InsertNetwork();
+  }
+  for (std::size_t i = 0; i < SampleNetworks().size(); ++i) {
+    const TSampleNetwork& sample = SampleNetworks()[i];
+    TNetworkButton* network = NetworkChain[i + 1];
+    network->SetNetworkButtonKind(sample.Kind);
+    network->SetNetworkName(QString::fromUtf8(sample.Name.data(), sample.Name.size()));
+    network->SetBandwidth(sample.Bandwidth);
+    network->SetPropDelay(sample.PropDelay);
+    network->SetTopologyIndex(sample.TopologyIndex);
+    const TElementPlace place =
+        AnchoredPlace(sample.Anchor, NetworkSetupPanel->width(), NetworkSetupPanel->height());
+    network->move(place.Left, place.Top);
+    network->UpdateHint();
+  }
+  TowerNetworkButton->SetProcessTime(SampleServerProcessTime);
+}
+
+void TLatencyCalculator::SelectNetwork(TNetworkButton* element) {
+  CurrentElement = element;
+  // A hidden element cannot take the focus; it then stays where it is.
+  if (!Loading && element->isVisible()) element->setFocus(Qt::OtherFocusReason);
+}
+
+TNetworkButton* TLatencyCalculator::InsertNetwork() {
+  if (NetworkChain.size() >= NetworkChainCapacity) return nullptr;
+  auto* network = new TNetworkButton;
+  BindElement(network);
+  network->OnRemove = [this](TNetworkButton* sender) { NetworkButtonRemove(sender); };
+  PlaceNewElement(network);
+  network->setParent(NetworkSetupPanel);
+  network->show();
+  const qsizetype current = NetworkChain.indexOf(CurrentElement);
+  NetworkChain.insert(current <= 0 ? 1 : current, network);
+  NetworkSetupPanel->update();
+  SelectNetwork(network);
+  if (NetworkChain.size() == 3) {
+    network->SetRemoveEntriesVisible(false);
+  } else if (NetworkChain.size() == 4) {
+    NetworkChain[1]->SetRemoveEntriesVisible(true);
+    NetworkChain[2]->SetRemoveEntriesVisible(true);
+  }
+  ChainDirty = true;
+  return network;
+}
+
+void TLatencyCalculator::PlaceNewElement(TNetworkButton* element) {
+  const auto place = FindFreePlace(GrabOffsetX, GrabOffsetY, NetworkSetupPanel->width(),
+                                   NetworkSetupPanel->height(), [this](TElementPlace p) {
+                                     return IsPositionTaken(p.Left, p.Top);
+                                   });
+  if (place) element->move(place->Left, place->Top);
+}
+
+int TLatencyCalculator::ClampElementPosition(int value, bool vertical) const {
+  return vertical ? ::ClampElementPosition(value, GrabOffsetY, NetworkSetupPanel->height())
+                  : ::ClampElementPosition(value, GrabOffsetX, NetworkSetupPanel->width());
+}
+
+bool TLatencyCalculator::IsPositionTaken(int left, int top) const {
+  for (const TNetworkButton* element : NetworkChain)
+    if (element->x() == left && element->y() == top) return true;
+  return false;
+}
+
+void TLatencyCalculator::RecomputeLatency() {
+  if (!ChainDirty) return;
+  std::vector<const TNetworkElement*> chain;
+  for (const TNetworkButton* element : NetworkChain) chain.push_back(&element->Element());
+  const TLatencyResults results = ComputeLatency(chain);
+  for (qsizetype i = 0; i < NetworkChain.size(); ++i) NetworkChain[i]->SetResults(results.Elements[i]);
+  TotalClientToServer = results.Totals.TotalClientToServer;
+  TotalRoundTrip = results.Totals.TotalRoundTrip;
+  TotalServerToClient = results.Totals.TotalServerToClient;
+  ChainDirty = false;
+}
+
+void TLatencyCalculator::NetworkButtonMouseDown(TNetworkButton* sender, Qt::MouseButton,
+                                                Qt::KeyboardModifiers, int x, int y) {
+  GrabOffsetX = x;
+  GrabOffsetY = y;
+  SelectNetwork(sender);
+}
+
+void TLatencyCalculator::NetworkButtonRemove(TNetworkButton* sender) {
+  const qsizetype index = NetworkChain.indexOf(sender);
+  // Only networks leave the chain, and never the last one.
+  if (NetworkChain.size() > 3 && index >= 1 && index < NetworkChain.size() - 1) {
+    sender->hide();
+    NetworkChain.removeAt(index);
+    // Its own menu may still be running the Remove entry.
+    sender->deleteLater();
+    NetworkSetupPanel->update();
+    SelectNetwork(NetworkChain[index]);
+    if (NetworkChain.size() == 3) NetworkChain[1]->SetRemoveEntriesVisible(false);
+  }
+  ChainDirty = true;
+}
+
+void TLatencyCalculator::NetworkSetupPanelResize() {
+  const int right = NetworkSetupPanel->width() - ElementMargin;
+  const int bottom = NetworkSetupPanel->height() - ElementMargin;
+  for (TNetworkButton* element : NetworkChain) {
+    if (element->x() > right - element->width()) element->move(right - element->width(), element->y());
+    if (element->y() > bottom - element->height()) element->move(element->x(), bottom - element->height());
+  }
+  NetworkSetupPanel->update();
+}
+
+bool TLatencyCalculator::eventFilter(QObject* watched, QEvent* event) {
+  // While hidden the panel passes through sizes of no meaning (0 by 0) that
+  // would pull every element into its corner; it gets its real size when shown.
+  if (watched == NetworkSetupPanel && event->type() == QEvent::Resize && NetworkSetupPanel->isVisible()) {
+    PlaceServer();
+    NetworkSetupPanelResize();
+  } else if (event->type() == QEvent::FocusIn) {
+    // Tabbing to an element selects it, as a click does.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    auto* element = qobject_cast<TNetworkButton*>(watched);
+    if (element && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+        NetworkChain.contains(element))
+      SelectNetwork(element);
+  }
+  return QWidget::eventFilter(watched, event);
+}

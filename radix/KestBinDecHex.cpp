@@ -115,5 +115,5 @@ void ReverseBitsInBuffer(std::uint8_t* buffer, int count) {
     buffer[i] = BitReverseTable[buffer[count - 1 - i]];
     buffer[count - 1 - i] = low;
   }
-  if (count % 2) buffer[count / 2] = BitReverseTable[buffer[count / 2]];
+  if (count % 2 == 1) buffer[count / 2] = BitReverseTable[buffer[count / 2]];
 }

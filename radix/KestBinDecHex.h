@@ -34,4 +34,5 @@ void PadWithZeros(std::string& text, int width);
 // Reverses the bits of each byte in place.
 void ReverseBitsInBytes(std::uint8_t* buffer, int count);
 // Reverses the bit string of the whole buffer: bit k becomes bit 8*count-1-k.
+// A count of 0 or less changes nothing.
 void ReverseBitsInBuffer(std::uint8_t* buffer, int count);

@@ -36,10 +36,11 @@ AddressClass AddressClassOf(int itemIndex) {
 
 int ClassNetworkBits(AddressClass c) { return Info(c).NetworkBits; }
 
-std::uint32_t ClassNetworkMask(AddressClass c) {
-  const int bits = ClassNetworkBits(c);
-  return static_cast<std::uint32_t>(((1ull << bits) - 1) << (32 - bits));
+std::uint32_t MaskOfBits(int bits) {
+  return bits <= 0 ? 0 : static_cast<std::uint32_t>(((1ull << bits) - 1) << (32 - bits));
 }
+
+std::uint32_t ClassNetworkMask(AddressClass c) { return MaskOfBits(ClassNetworkBits(c)); }
 
 int ClassPrefixBits(AddressClass c) { return Info(c).PrefixBits; }
 
@@ -95,10 +96,17 @@ std::string FormatDottedHex(std::uint32_t address) {
   return JoinOctets(address, [](std::uint8_t octet) { return IntToHex(std::int64_t{octet}, 2); });
 }
 
-std::string ClassBitMapPattern(AddressClass c) {
-  const int networkBits = ClassNetworkBits(c);
+std::string SubnetBitMapPattern(AddressClass c, int subnetBits, int hostBits) {
+  subnetBits = subnetBits < 0 ? 0 : subnetBits;
+  hostBits = hostBits < 0 ? 0 : hostBits;
+  auto group = [](char bit, int count) { return "." + std::string(static_cast<std::size_t>(count), bit); };
   std::string pattern = ClassPrefixPattern(c);
-  for (int i = 0; i < networkBits / 8 - 1; ++i) pattern += "." + std::string(8, 'n');
-  for (int i = 0; i < (32 - networkBits) / 8; ++i) pattern += "." + std::string(8, 'h');
+  for (int i = 0; i < ClassNetworkBits(c) / 8 - 1; ++i) pattern += group('n', 8);
+  for (int i = 0; i < subnetBits / 8; ++i) pattern += group('s', 8);
+  if (subnetBits % 8 != 0) pattern += group('s', subnetBits % 8);
+  if (hostBits % 8 != 0) pattern += std::string(static_cast<std::size_t>(hostBits % 8), 'h');
+  for (int i = 0; i < hostBits / 8; ++i) pattern += group('h', 8);
   return pattern;
 }
+
+std::string ClassBitMapPattern(AddressClass c) { return SubnetBitMapPattern(c, 0, 32 - ClassNetworkBits(c)); }

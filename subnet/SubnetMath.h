@@ -6,6 +6,9 @@
 
 enum AddressClass : int { acClassA = 0, acClassB = 1, acClassC = 2 };
 
+// The mask with the `bits` (0 to 32) leading bits set.
+std::uint32_t MaskOfBits(int bits);
+
 // Any index other than 0 or 1 counts as class C.
 AddressClass AddressClassOf(int itemIndex);
 int ClassNetworkBits(AddressClass c);
@@ -31,5 +34,8 @@ std::uint8_t ClampFirstOctetToClass(std::uint8_t value, AddressClass c);
 std::string FormatDottedDecimal(std::uint32_t address);  // 128.15.10.5
 std::string FormatDottedBinary(std::uint32_t address);   // 10000000.00001111.00001010.00000101
 std::string FormatDottedHex(std::uint32_t address);      // 80.0F.0A.05
+// The network, subnet and host bits of a mask, lined up with FormatDottedBinary;
+// a count below 0 counts as 0.
+std::string SubnetBitMapPattern(AddressClass c, int subnetBits, int hostBits);
 // The network and host bits of a class, lined up with FormatDottedBinary.
 std::string ClassBitMapPattern(AddressClass c);

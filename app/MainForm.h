@@ -1,0 +1,84 @@
+#pragma once
+// The main window: menus, the logo panels, and one page per calculator, of
+// which one is shown at a time.
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolButton;
+class TRadixerCalculator;
+class TSubnetCalculator;
+class TLatencyCalculator;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+ public:
+  static constexpr const char* ApplicationTitle = "Orvane Calculator";
+  // The maker has no web site of its own yet; this address is a placeholder.
+  static constexpr const char* WebsiteAddress = "https://www.kestgroup.example/";
+  static constexpr const char* SettingsKey = "Software\\Kest Group\\Plimsol Calculator\\3.01";
+  static constexpr int MinimumWidth = 297;
+  static constexpr int MinimumHeight = 455;
+
+  TMainForm();
+  ~TMainForm() override;
+
+  void FormCreate();
+  void FormDestroy();
+  void SelectCalculator(int index);
+  void CalculatorItemClick(QObject* sender);
+  void CalcImageButtonClick(QObject* sender);
+  void FileExitItemClick();
+  void HelpGotoWebsiteActionClick();
+
+  std::uint8_t ActiveCalculator = 1;
+  bool Loading = false;
+
+  QFrame* MainMenuBevel;
+  QFrame* CalcLogoPanel;
+  QLabel* CalcLogoImage;
+  QToolButton* CalcImageUpButton;
+  QToolButton* CalcImageDnButton;
+  QFrame* KestGroupLogoPanel;
+  QToolButton* GotoWebsiteButton;
+  QTabWidget* MainPageControl;
+  QWidget* RadixerTabSheet;
+  QWidget* IPSubnetTabSheet;
+  QWidget* LatencyTabSheet;
+
+  QMenu* FileMenu;
+  QAction* FileExitItem;
+  QMenu* EditMenu;
+  QAction* EditCopyItem;
+  QAction* EditPasteItem;
+  QMenu* CalculatorMenu;
+  QAction* CalculatorRadixerItem;
+  QAction* CalculatorIPSubnetItem;
+  QAction* CalculatorLatencyItem;
+  QMenu* OptionsMenu;
+  QAction* OptionsAllow1SubnetBitItem;
+  QMenu* HelpMenu;
+  QAction* HelpTopicsItem;
+  QAction* HelpSeparator1Item;
+  QAction* HelpGotoWebsiteAction;
+  QAction* SeparatorMenuItem2;
+  QAction* HelpAboutAction;
+
+  TRadixerCalculator* RadixerCalculator;
+  TSubnetCalculator* SubnetCalculator;
+  TLatencyCalculator* LatencyCalculator;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateLogoPanels(QWidget* central);
+  void PlaceLogoButtons();
+  std::array<QAction*, 3> CalculatorItems() const;
+};

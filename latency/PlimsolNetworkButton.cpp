@@ -1,0 +1,87 @@
+#include "latency/PlimsolNetworkButton.h"
+
+#include <QContextMenuEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "latency/LatencyFormat.h"
+#include "latency/LatencyModel.h"
+#include "latency/NetworkLayout.h"
+#include "platform/Hint.h"
+#include "platform/Shell.h"
+
+namespace {
+constexpr int GlyphSize = 40;
+}  // namespace
+
+TNetworkButton::TNetworkButton(QWidget* parent)
+    : QPushButton(parent), Menu(new QMenu(this)) {
+  setFixedSize(ElementSize, ElementSize);
+  setIconSize(QSize(GlyphSize, GlyphSize));
+  PropertiesAction = Menu->addAction("Properties...");
+  PropertiesAction->setObjectName("PropertiesEntry");
+  // The properties dialog is not part of the program yet.
+  PropertiesAction->setEnabled(false);
+  RemoveSeparator = Menu->addSeparator();
+  RemoveAction = Menu->addAction("Remove");
+  RemoveAction->setObjectName("RemoveEntry");
+  connect(RemoveAction, &QAction::triggered, this, [this] { DoRemove(); });
+  LoadGlyph();
+  SetHint(this, NetworkName());
+  setAccessibleName(NetworkName());
+}
+
+void TNetworkButton::SetNetworkButtonKind(TNetworkButtonKind kind) {
+  if (kind == Data.NetworkButtonKind) return;
+  Data.NetworkButtonKind = kind;
+  LoadGlyph();
+  SetRemoveEntriesVisible(!IsHostKind(kind));
+}
+
+void TNetworkButton::SetNetworkName(const QString& name) { Data.NetworkName = name.toStdString(); }
+void TNetworkButton::SetBandwidth(double megabitsPerSecond) { Data.Bandwidth = megabitsPerSecond; }
+void TNetworkButton::SetPacketSize(std::int32_t bytes) { Data.PacketSize = bytes; }
+void TNetworkButton::SetProcessTime(std::int32_t milliseconds) { Data.ProcessTime = milliseconds; }
+void TNetworkButton::SetPropDelay(std::int32_t milliseconds) { Data.PropDelay = milliseconds; }
+void TNetworkButton::SetTopologyIndex(std::int16_t index) { Data.TopologyIndex = index; }
+
+void TNetworkButton::UpdateHint() {
+  const QString line =
+      QString::fromStdString(DescriptionLine(Data, QLocale().decimalPoint().toStdString()));
+  SetHint(this, line);
+  setAccessibleName(line);
+}
+
+float TNetworkButton::Delay(std::int32_t packetSize) const { return ::Delay(Data, packetSize); }
+
+void TNetworkButton::SetRemoveEntriesVisible(bool visible) {
+  RemoveSeparator->setVisible(visible);
+  RemoveAction->setVisible(visible);
+}
+
+void TNetworkButton::mousePressEvent(QMouseEvent* event) {
+  QPushButton::mousePressEvent(event);
+  const QPoint at = event->position().toPoint();
+  if (OnMouseDown) OnMouseDown(this, event->button(), event->modifiers(), at.x(), at.y());
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    Menu->popup(mapToGlobal(at));
+  }
+}
+
+void TNetworkButton::contextMenuEvent(QContextMenuEvent* event) {
+  // A right press has opened the menu already; the menu key opens it on the element.
+  if (event->reason() == QContextMenuEvent::Keyboard) Menu->popup(mapToGlobal(rect().center()));
+  event->accept();
+}
+
+void TNetworkButton::DoRemove() {
+  if (OnRemove) OnRemove(this);
+}
+
+void TNetworkButton::LoadGlyph() {
+  const std::string_view glyph = KindInfo(Data.NetworkButtonKind).GlyphName;
+  GlyphPixmap = LoadBitmapResource(QString::fromUtf8(glyph.data(), glyph.size()));
+  setIcon(GlyphPixmap);
+}

@@ -1,0 +1,33 @@
+#include "platform/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setSpacing(2);
+  Group = new QButtonGroup(this);
+  for (const QString& text : items) {
+    auto* button = new QRadioButton(text, this);
+    Group->addButton(button, static_cast<int>(Buttons.size()));
+    layout->addWidget(button);
+    Buttons.push_back(button);
+  }
+  connect(Group, &QButtonGroup::idClicked, this, [this](int id) { SetItemIndex(id); });
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  if (index < -1 || index >= ItemCount() || index == Index) return;
+  Index = index;
+  if (index >= 0) {
+    Buttons[static_cast<std::size_t>(index)]->setChecked(true);
+  } else {
+    // An exclusive group cannot uncheck its last button.
+    Group->setExclusive(false);
+    for (QRadioButton* button : Buttons) button->setChecked(false);
+    Group->setExclusive(true);
+  }
+  if (OnClick) OnClick(this);
+}

@@ -1,0 +1,153 @@
+#include "platform/Registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <functional>
+
+namespace {
+
+constexpr char RootKey[] = "HKEY_CURRENT_USER";
+constexpr int LockTimeoutMs = 10000;
+
+[[noreturn]] void Fail(const QString& message) { throw ERegistryException(message.toLocal8Bit().toStdString()); }
+
+std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+std::string FullPath(const QString& key) {
+  QString path = key;
+  while (path.startsWith('\\')) path.remove(0, 1);
+  while (path.endsWith('\\')) path.chop(1);
+  return path.isEmpty() ? std::string(RootKey) : RootKey + ("\\" + Utf8(path));
+}
+
+struct TFileContents {
+  TRegDocument Document;
+  bool Readable = true;  // false when the file exists but could not be read in full
+};
+
+TFileContents ReadRegistryFile() {
+  QFile file(RegistryFilePath());
+  if (!file.exists()) return {};
+  if (!file.open(QIODevice::ReadOnly)) return {{}, false};
+  const QByteArray bytes = file.readAll();
+  return {ParseRegistryFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
+          file.error() == QFileDevice::NoError};
+}
+
+// Applies `change` to the file's present contents and saves the result, under the
+// lock that keeps other instances from saving at the same time.
+TRegDocument SaveChanged(const std::function<bool(TRegDocument&)>& change, const QString& rejected) {
+  const QString path = RegistryFilePath();
+  const QString cannotSave = QStringLiteral("The settings could not be saved in %1.").arg(path);
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) Fail(cannotSave);
+  QLockFile lock(path + QStringLiteral(".lock"));
+  if (!lock.tryLock(LockTimeoutMs)) Fail(cannotSave + QStringLiteral(" Another program keeps the file locked."));
+  TFileContents contents = ReadRegistryFile();
+  // Saving what little could be read would destroy the rest.
+  if (!contents.Readable) Fail(cannotSave + QStringLiteral(" The file cannot be read."));
+  if (!change(contents.Document)) Fail(rejected);
+  const std::string text = WriteRegistryFile(contents.Document);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
+    Fail(cannotSave + ' ' + file.errorString());
+  return std::move(contents.Document);
+}
+
+}  // namespace
+
+QString RegistryFilePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/OrvaneCalculator/registry.reg");
+}
+
+TRegistry::TRegistry() = default;
+
+TRegistry::~TRegistry() = default;
+
+bool TRegistry::OpenKey(const QString& key, bool canCreate) {
+  CloseKey();
+  const std::string path = FullPath(key);
+  Document = ReadRegistryFile().Document;
+  if (!Document.HasKey(path)) {
+    if (!canCreate) return false;
+    try {
+      Document = SaveChanged([&](TRegDocument& document) { return document.AddKey(path); },
+                             QStringLiteral("\"%1\" is no valid key name.").arg(key));
+    } catch (const ERegistryException&) {
+      return false;
+    }
+  }
+  CurrentKey = path;
+  return true;
+}
+
+bool TRegistry::OpenKeyReadOnly(const QString& key) {
+  const bool opened = OpenKey(key, false);
+  ReadOnly = opened;
+  return opened;
+}
+
+void TRegistry::CloseKey() {
+  CurrentKey.clear();
+  ReadOnly = false;
+}
+
+bool TRegistry::KeyExists(const QString& key) const { return ReadRegistryFile().Document.HasKey(FullPath(key)); }
+
+bool TRegistry::ValueExists(const QString& name) const {
+  return Document.FindValue(CurrentKey, Utf8(name)) != nullptr;
+}
+
+TRegDataType TRegistry::GetDataType(const QString& name) const {
+  const TRegValue* value = Document.FindValue(CurrentKey, Utf8(name));
+  return value ? DataTypeOf(*value) : TRegDataType::rdUnknown;
+}
+
+const TRegValue& TRegistry::ValueOfType(const QString& name, TRegDataType type) const {
+  const TRegValue* value = Document.FindValue(CurrentKey, Utf8(name));
+  if (!value) Fail(QStringLiteral("The setting \"%1\" does not exist.").arg(name));
+  if (DataTypeOf(*value) != type) Fail(QStringLiteral("The setting \"%1\" is of another type.").arg(name));
+  return *value;
+}
+
+QString TRegistry::ReadString(const QString& name) const {
+  const std::u16string text = RegStringText(ValueOfType(name, TRegDataType::rdString));
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int TRegistry::ReadInteger(const QString& name) const {
+  const TRegValue& value = ValueOfType(name, TRegDataType::rdInteger);
+  if (value.Data.size() != 4) Fail(QStringLiteral("The setting \"%1\" is no double word.").arg(name));
+  return static_cast<int>(value.Data[0] | value.Data[1] << 8 | value.Data[2] << 16 |
+                          static_cast<std::uint32_t>(value.Data[3]) << 24);
+}
+
+QByteArray TRegistry::ReadBinaryData(const QString& name) const {
+  const TRegValue& value = ValueOfType(name, TRegDataType::rdBinary);
+  return QByteArray(reinterpret_cast<const char*>(value.Data.data()), static_cast<qsizetype>(value.Data.size()));
+}
+
+void TRegistry::WriteValue(const QString& name, TRegValue value) {
+  if (CurrentKey.empty() || ReadOnly) Fail(QStringLiteral("No registry key is open for writing \"%1\".").arg(name));
+  const std::string valueName = Utf8(name);
+  Document = SaveChanged([&](TRegDocument& document) { return document.SetValue(CurrentKey, valueName, value); },
+                         QStringLiteral("\"%1\" is no valid setting name.").arg(name));
+}
+
+void TRegistry::WriteString(const QString& name, const QString& value) {
+  WriteValue(name, RegStringValue(std::u16string_view(reinterpret_cast<const char16_t*>(value.utf16()),
+                                                      static_cast<std::size_t>(value.size()))));
+}
+
+void TRegistry::WriteInteger(const QString& name, int value) {
+  WriteValue(name, RegDWordValue(static_cast<std::uint32_t>(value)));
+}
+
+void TRegistry::WriteBinaryData(const QString& name, const QByteArray& data) {
+  WriteValue(name, RegBinaryValue(std::vector<std::uint8_t>(data.begin(), data.end())));
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The per-user registry (HKEY_CURRENT_USER), kept in one file in the registry
+// editor's export format. Several instances of the program may share it: every
+// write re-reads the file under a lock and saves it atomically, so values written
+// by another instance in the meantime are kept.
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+
+#include "platform/RegistryFormat.h"
+
+class ERegistryException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// $XDG_CONFIG_HOME/OrvaneCalculator/registry.reg (XDG's default is ~/.config).
+QString RegistryFilePath();
+
+class TRegistry {
+ public:
+  TRegistry();
+  ~TRegistry();
+  TRegistry(const TRegistry&) = delete;
+  TRegistry& operator=(const TRegistry&) = delete;
+
+  // `key` is a backslash path below HKEY_CURRENT_USER ("Software\\Kest Group"),
+  // always taken from the root; names compare without regard to case. False when
+  // the key is absent and may not be created, or cannot be created. A damaged or
+  // unreadable file gives what can be read of it.
+  bool OpenKey(const QString& key, bool canCreate);
+  bool OpenKeyReadOnly(const QString& key);
+  void CloseKey();
+  bool KeyExists(const QString& key) const;
+
+  // In the open key; false or rdUnknown when no key is open or the value is absent.
+  bool ValueExists(const QString& name) const;
+  TRegDataType GetDataType(const QString& name) const;
+
+  // Throw ERegistryException when the value is absent or of another type.
+  QString ReadString(const QString& name) const;
+  int ReadInteger(const QString& name) const;
+  QByteArray ReadBinaryData(const QString& name) const;
+
+  // Throw ERegistryException when no key is open for writing or the file cannot be saved.
+  void WriteString(const QString& name, const QString& value);
+  void WriteInteger(const QString& name, int value);
+  void WriteBinaryData(const QString& name, const QByteArray& data);
+
+ private:
+  const TRegValue& ValueOfType(const QString& name, TRegDataType type) const;
+  void WriteValue(const QString& name, TRegValue value);
+
+  TRegDocument Document;    // the file as last read or written
+  std::string CurrentKey;   // full path of the open key; empty when none is open
+  bool ReadOnly = false;
+};

@@ -1,0 +1,70 @@
+#pragma once
+// The registry editor's text export format ("Windows Registry Editor Version 5.00"),
+// read and written as a document of keys holding typed values. Values keep the
+// registry's own form: a type code and raw data (strings as UTF-16LE with their
+// terminating NUL, double words as four little-endian bytes), so a value of a type
+// the program does not use survives a rewrite unchanged.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+enum class TRegDataType { rdUnknown, rdString, rdInteger, rdBinary };
+
+enum : std::uint32_t { REG_NONE = 0, REG_SZ = 1, REG_BINARY = 3, REG_DWORD = 4 };
+
+struct TRegValue {
+  std::uint32_t Type = REG_NONE;
+  std::vector<std::uint8_t> Data;
+  bool operator==(const TRegValue&) const = default;
+};
+
+// rdString, rdInteger, rdBinary for REG_SZ, REG_DWORD, REG_BINARY; rdUnknown otherwise.
+TRegDataType DataTypeOf(const TRegValue& value);
+
+// Builders and readers of the three types the program uses.
+TRegValue RegStringValue(std::u16string_view text);
+TRegValue RegDWordValue(std::uint32_t number);
+TRegValue RegBinaryValue(std::vector<std::uint8_t> data);
+// The text of a string value up to its first NUL (an odd trailing byte is ignored).
+std::u16string RegStringText(const TRegValue& value);
+
+class TRegDocument {
+ public:
+  // Paths and names are UTF-8.
+  struct TKey {
+    std::string Path;  // full path as first written, "HKEY_CURRENT_USER\Software\..."
+    std::vector<std::pair<std::string, TRegValue>> Values;  // name "" is the default value
+    bool operator==(const TKey&) const = default;
+  };
+
+  // Key paths and value names are compared without regard to (ASCII) case, as the
+  // registry does. A key implies its ancestors: adding one adds them too.
+  bool HasKey(std::string_view path) const;
+  // False when the path is no valid key name (an empty component, a line break,
+  // text that is not UTF-8).
+  bool AddKey(std::string_view path);
+  const TRegValue* FindValue(std::string_view path, std::string_view name) const;
+  // Adds the key when absent; keeps the spelling of an existing value's name.
+  // False when the path or the name cannot be stored (as for AddKey).
+  bool SetValue(std::string_view path, std::string_view name, TRegValue value);
+
+  const std::vector<TKey>& Keys() const { return KeyList; }
+  bool operator==(const TRegDocument& other) const { return KeyList == other.KeyList; }
+
+ private:
+  TKey* FindKey(std::string_view path);
+  const TKey* FindKey(std::string_view path) const;
+
+  std::vector<TKey> KeyList;               // in file order
+  std::map<std::string, std::size_t> Index;  // folded path -> position in KeyList
+};
+
+// Reads a file's bytes: UTF-8 with or without a byte-order mark, or UTF-16LE with
+// one. Lines that cannot be read are skipped; whatever else is there is kept.
+TRegDocument ParseRegistryFile(std::string_view bytes);
+
+// The document as UTF-8 text with CR LF line ends, hex data wrapped at 80 columns.
+std::string WriteRegistryFile(const TRegDocument& document);

@@ -1,0 +1,142 @@
+// The Base Converter page: one number in four bases at a chosen width.
+#include <QBoxLayout>
+#include <QFontDatabase>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QToolButton>
+
+#include "controls/ClipboardButton.h"
+#include "controls/KestLabel.h"
+#include "controls/KestNumberEdit.h"
+#include "platform/Hint.h"
+#include "platform/RadioGroup.h"
+#include "radix/NumberWidth.h"
+#include "radix/RadixerCalculator.h"
+
+namespace {
+void SetNumberEditHint(TNumberEdit* edit, int bits) {
+  SetHint(edit, QString::fromStdString(RangeHint(edit->NumberStyle(), bits)));
+}
+}  // namespace
+
+void TRadixerCalculator::CreateBaseConverterPage() {
+  QWidget* page = BaseConverterTabSheet;
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(2);
+
+  NumberWidthGroup = new TRadioGroup("Number &Width", {"8 Bits", "16 Bits", "32 Bits"}, page);
+  NumberWidthGroup->setObjectName("NumberWidthGroup");
+  NumberWidthGroup->setAccessibleName("Number Width");
+  // The three widths side by side, in three columns.
+  if (auto* items = qobject_cast<QBoxLayout*>(NumberWidthGroup->layout()))
+    items->setDirection(QBoxLayout::LeftToRight);
+  const QString widthHint = "Select the maximum number of bits to use for number representation";
+  SetHint(NumberWidthGroup, widthHint);
+  for (int i = 0; i < NumberWidthGroup->ItemCount(); ++i) SetHint(NumberWidthGroup->Item(i), widthHint);
+  NumberWidthGroup->OnClick = [this](QObject* sender) { NumberWidthGroupClick(sender); };
+  layout->addWidget(NumberWidthGroup);
+  layout->addSpacing(6);
+
+  auto addField = [&](TKestLabel*& label, const char* labelName, const QString& caption, TNumberEdit*& edit,
+                      const char* editName, TNumberStyle style, QToolButton*& button, const char* buttonName,
+                      const QString& buttonHint) {
+    label = new TKestLabel(page);
+    label->setObjectName(labelName);
+    label->SetCaption(caption);
+    label->SetTransparent(true);
+    edit = new TNumberEdit(page);
+    edit->setObjectName(editName);
+    edit->SetNumberStyle(style);
+    edit->SetAllowNegative(false);
+    // Fixed-pitch digits line up across the fields, and 32 of them fit the narrowest window.
+    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    edit->setAccessibleName(QString(caption).remove('&'));
+    edit->OnChangeValue = [this](QObject* sender) { NumberEditChangeValue(sender); };
+    edit->OnChangingValueInteger = [this](QObject* sender, std::int64_t& value) {
+      NumberEditChangingValueInteger(sender, value);
+    };
+    edit->OnKeyDown = [this](QObject* sender, int& key, Qt::KeyboardModifiers shift) {
+      NumberEditKeyDown(sender, key, shift);
+    };
+    label->SetFocusControl(edit);
+    // A flat button, as the field copies through the Edit menu from the keyboard.
+    button = NewClipboardButton(page, buttonName, buttonHint);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, [this, button] { NumClipboardButtonClick(button); });
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    row->addWidget(edit, 1);
+    row->addWidget(button);
+    layout->addWidget(label);
+    layout->addLayout(row);
+    layout->addSpacing(4);
+  };
+  addField(DecLabel, "DecLabel", "&Decimal (base 10)", DecNumberEdit, "DecNumberEdit", nsDecimal, DecClipboardButton,
+           "DecClipboardButton", "Copy decimal number to clipboard");
+  addField(HexLabel, "HexLabel", "&Hexadecimal (base 16)", HexNumberEdit, "HexNumberEdit", nsHexadecimal,
+           HexClipboardButton, "HexClipboardButton", "Copy hexadecimal number to clipboard");
+  addField(BinLabel, "BinLabel", "&Binary (base 2)", BinNumberEdit, "BinNumberEdit", nsBinary, BinClipboardButton,
+           "BinClipboardButton", "Copy binary number to clipboard");
+  addField(OctLabel, "OctLabel", "&Octal (base 8)", OctNumberEdit, "OctNumberEdit", nsOctal, OctClipboardButton,
+           "OctClipboardButton", "Copy octal number to clipboard");
+  // The binary field shows the value 0 as no digits; it starts at "0" like the others.
+  BinNumberEdit->setText("0");
+  layout->addStretch(1);
+
+  auto addButton = [&](QPushButton*& button, const char* name, const QString& caption, const QString& hint) {
+    button = new QPushButton(caption, page);
+    button->setObjectName(name);
+    SetHint(button, hint);
+  };
+  addButton(ClearButton, "ClearButton", "C&lear", "Clears the current value by setting it to zero");
+  addButton(InvertButton, "InvertButton", "&Invert", "Inverts the current value by performing a bitwise NOT");
+  connect(ClearButton, &QPushButton::clicked, this, [this] { ClearButtonClick(ClearButton); });
+  connect(InvertButton, &QPushButton::clicked, this, [this] { InvertButtonClick(InvertButton); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ClearButton);
+  buttons->addWidget(InvertButton);
+  layout->addLayout(buttons);
+
+  QWidget* tabOrder[] = {NumberWidthGroup, DecNumberEdit, HexNumberEdit, BinNumberEdit,
+                         OctNumberEdit,    ClearButton,   InvertButton};
+  for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void TRadixerCalculator::NumberWidthGroupClick(QObject*) {
+  const TNumberWidth& width = NumberWidthOf(NumberWidthGroup->ItemIndex());
+  SetNumberEditHint(DecNumberEdit, width.Bits);
+  DecNumberEdit->SetMaxLength(width.DecMaxLength);
+  const std::pair<TNumberEdit*, int> padded[] = {
+      {HexNumberEdit, width.HexDigits}, {BinNumberEdit, width.BinDigits}, {OctNumberEdit, width.OctDigits}};
+  for (auto [edit, digits] : padded) {
+    edit->SetDigits(digits);
+    SetNumberEditHint(edit, width.Bits);
+    edit->SetMaxLength(digits);
+  }
+  DecNumberEdit->SetValueInteger(
+      static_cast<std::int64_t>(static_cast<std::uint64_t>(DecNumberEdit->ValueInteger()) & width.Mask));
+}
+
+void TRadixerCalculator::NumberEditChangingValueInteger(QObject*, std::int64_t& newValueInteger) {
+  newValueInteger = ClampToNumberWidth(NumberWidthGroup->ItemIndex(), newValueInteger);
+}
+
+void TRadixerCalculator::NumberEditChangeValue(QObject* sender) {
+  if (ConverterUpdating) return;
+  auto* source = qobject_cast<TNumberEdit*>(sender);
+  if (!source) return;
+  const QScopedValueRollback<bool> updating(ConverterUpdating, true);
+  const std::int64_t value = source->ValueInteger();
+  for (TNumberEdit* edit : {DecNumberEdit, HexNumberEdit, BinNumberEdit, OctNumberEdit})
+    if (edit != sender) edit->SetValueInteger(value);
+}
+
+void TRadixerCalculator::ClearButtonClick(QObject*) { DecNumberEdit->SetValueInteger(0); }
+
+void TRadixerCalculator::InvertButtonClick(QObject*) {
+  DecNumberEdit->SetValueInteger(InvertInNumberWidth(NumberWidthGroup->ItemIndex(), DecNumberEdit->ValueInteger()));
+}

@@ -1,0 +1,32 @@
+#!/bin/sh
+# Draws the calculator logos, the Kest Group logo and the arrow glyphs with
+# ImageMagick and the DejaVu fonts. Run from anywhere; writes next to itself.
+set -e
+cd "$(dirname "$0")"
+FONT=/usr/share/fonts/truetype/dejavu
+
+# logo NAME COLOUR BADGE TITLE: a coloured badge and the title, 150 by 60.
+logo() {
+  convert -size 150x60 xc:none \
+    -fill "$2" -draw "roundrectangle 1,6 48,53 9,9" \
+    -font "$FONT/DejaVuSans-Bold.ttf" -pointsize 18 -fill white -gravity center -annotate -50+0 "$3" \
+    -gravity west -fill "$2" -pointsize 20 -annotate +55-8 "$4" \
+    -fill '#5a5a5a' -font "$FONT/DejaVuSans.ttf" -pointsize 12 -annotate +56+13 "Calculator" \
+    -strip "PNG32:$1.png"
+}
+logo RADIXERCALCLOGO '#00796b' '0x' 'Radixer'
+logo ORVANECALCLOGO '#1f5fa8' '/24' 'Orvane'
+logo LATENCYCALCLOGO '#c0570b' 'ms' 'Latency'
+
+# The maker's cube, 64 by 56.
+convert -size 64x56 xc:none \
+  -fill '#e8a33d' -draw "polygon 32,1 53,12 32,23 11,12" \
+  -fill '#2e3b4e' -draw "polygon 11,12 32,23 32,46 11,35" \
+  -fill '#46597a' -draw "polygon 32,23 53,12 53,35 32,46" \
+  -font "$FONT/DejaVuSans-Bold.ttf" -pointsize 15 -fill white -gravity northwest -annotate +15+21 'K' -annotate +36+21 'G' \
+  -font "$FONT/DejaVuSansCondensed-Bold.ttf" -pointsize 9 -fill '#2e3b4e' -gravity south -annotate +0-1 'KEST GROUP' \
+  -strip PNG32:KESTGROUPLOGO.png
+
+# Arrow glyphs, 9 by 9, drawn without smoothing so that they stay crisp.
+convert -size 9x9 xc:none +antialias -fill '#202020' -draw "polygon 4,2 8,6 0,6" -strip PNG32:ARROWUP.png
+convert ARROWUP.png -flip -strip PNG32:ARROWDOWN.png

@@ -1,0 +1,97 @@
+#include "subnet/SubnetCalculator.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/WrapMessage.h"
+#include "controls/ClipboardButton.h"
+#include "controls/KestIPAddrEdit.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/Hint.h"
+#include "platform/RadioGroup.h"
+
+TSubnetCalculator::TSubnetCalculator(const bool& loading, QAction* allow1SubnetBitItem, QWidget* parent)
+    : QWidget(parent), Loading(loading), OptionsAllow1SubnetBitItem(allow1SubnetBitItem) {
+  setObjectName("SubnetCalculator");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(4);
+
+  auto* addressRow = new QHBoxLayout;
+  IPAddressLabel = new QLabel("&IP Address", this);
+  IPAddressLabel->setObjectName("IPAddressLabel");
+  IPAddressEdit = new TIPAddressEdit(this);
+  IPAddressEdit->setObjectName("IPAddressEdit");
+  IPAddressEdit->setAccessibleName("IP Address");
+  SetHint(IPAddressEdit, "Enter an IP address");
+  IPAddressLabel->setBuddy(IPAddressEdit);
+  IPAddressEdit->OnFieldChanged = [this](QObject* sender, int field, std::uint8_t& value) {
+    IPAddressEditFieldChanged(sender, field, value);
+  };
+  IPAddressClipboardButton = NewClipboardButton(this, "IPAddressClipboardButton", "Copy IP address to clipboard");
+  connect(IPAddressClipboardButton, &QToolButton::clicked, this,
+          [this] { IPAddressClipboardButtonClick(IPAddressClipboardButton); });
+  addressRow->addWidget(IPAddressLabel);
+  addressRow->addWidget(IPAddressEdit, 1);
+  addressRow->addWidget(IPAddressClipboardButton);
+  layout->addLayout(addressRow);
+
+  IPSubnetPageControl = new QTabWidget(this);
+  IPSubnetPageControl->setObjectName("IPSubnetPageControl");
+  auto addPage = [this](QWidget*& page, const char* name, const char* caption) {
+    page = new QWidget;
+    page->setObjectName(name);
+    IPSubnetPageControl->addTab(page, caption);
+  };
+  addPage(AddressInfoTab, "AddressInfoTab", "Address Info");
+  addPage(SubnetInfoTab, "SubnetInfoTab", "Subnet Info");
+  addPage(SubnetHostTabSheet, "SubnetHostTabSheet", "Subnets/Hosts");
+  addPage(CIDRTabSheet, "CIDRTabSheet", "CIDR");
+  layout->addWidget(IPSubnetPageControl, 1);
+
+  CreateAddressInfoPage();
+  CreateSubnetInfoPage();
+  CreateSupernetPage();
+  connect(OptionsAllow1SubnetBitItem, &QAction::triggered, this,
+          [this] { OptionsAllow1SubnetBitItemClick(OptionsAllow1SubnetBitItem); });
+}
+
+AddressClass TSubnetCalculator::CurrentClass() const { return AddressClassOf(AddressTypeRadioGroup->ItemIndex()); }
+
+void TSubnetCalculator::IPAddressEditFieldChanged(QObject*, int fieldIndex, std::uint8_t& value) {
+  if (fieldIndex == 0) {
+    const TFirstOctetVerdict verdict = ValidateFirstOctet(value, IPAddressEdit->Address());
+    if (verdict.Message && !Loading)
+      MessageBox(QString::fromStdString(WrapMessage(*verdict.Message, 80)), "Invalid IP Address",
+                 MB_OK | MB_ICONINFORMATION);
+    if (verdict.Value != value) {
+      value = verdict.Value;
+      IPAddressEdit->SetField(0, value);
+    }
+    if (verdict.Class != AddressTypeRadioGroup->ItemIndex()) {
+      TDetachedClick detached(AddressTypeRadioGroup);
+      AddressTypeRadioGroup->SetItemIndex(verdict.Class);
+    }
+  }
+  SubnetTableStale = true;
+  UpdateAddressInfo();
+  UpdateSubnetInfo();
+  UpdateSupernetInfo();
+}
+
+void TSubnetCalculator::AddressTypeRadioGroupClick(QObject*) {
+  const std::uint8_t first = IPAddressEdit->GetField(0);
+  const std::uint8_t clamped = ClampFirstOctetToClass(first, CurrentClass());
+  if (clamped != first) IPAddressEdit->SetField(0, clamped);
+  UpdateAddressInfo();
+  UpdateSubnetInfo();
+  SubnetTableStale = true;
+  UpdateSupernetInfo();
+}
+
+void TSubnetCalculator::IPAddressClipboardButtonClick(QObject*) { ClipboardSetText(IPAddressEdit->AddressString()); }

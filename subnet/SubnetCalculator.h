@@ -1,0 +1,100 @@
+#pragma once
+// The subnet calculator: an IPv4 address, its class, and the pages derived from them.
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "subnet/SubnetMath.h"
+#include "subnet/SubnetPageControls.h"
+
+class QAction;
+class QLabel;
+class QTabWidget;
+class QToolButton;
+class TIPAddressEdit;
+class TRadioGroup;
+class TValueComboBox;
+
+class TSubnetCalculator : public QWidget {
+  Q_OBJECT
+ public:
+  // `loading` is the main window's start-up flag; `allow1SubnetBitItem` its
+  // Options menu item, which the Subnet Info page follows.
+  TSubnetCalculator(const bool& loading, QAction* allow1SubnetBitItem, QWidget* parent);
+
+  // The calculator's values below the program's settings key; absent or
+  // unreadable values give the defaults.
+  void LoadSettings(const QString& settingsKey);
+  void SaveSettings(const QString& settingsKey) const;
+
+  void IPAddressEditFieldChanged(QObject* sender, int fieldIndex, std::uint8_t& value);
+  void AddressTypeRadioGroupClick(QObject* sender);
+  void IPAddressClipboardButtonClick(QObject* sender);
+  void UpdateAddressInfo();
+
+  void UpdateSubnetInfo();
+  void SubnetComboBoxClick(QObject* sender);
+  void OptionsAllow1SubnetBitItemClick(QObject* sender);
+  // Each -1 while its list has no item selected.
+  std::int64_t SelectedSubnetBits() const;
+  std::int64_t SelectedMaskBits() const;
+  std::int64_t SelectedHostBits() const;
+  std::int64_t SelectedSubnetMask() const;
+  std::int64_t SelectedSubnetCount() const;
+
+  void UpdateSupernetInfo();
+  void SupernetComboBoxClick(QObject* sender);
+  std::int64_t SelectedSupernetMaskBits() const;
+  std::int64_t SelectedSupernetMask() const;
+
+  AddressClass CurrentClass() const;
+
+  bool SubnetTableStale = true;
+
+  QLabel* IPAddressLabel;
+  TIPAddressEdit* IPAddressEdit;
+  QToolButton* IPAddressClipboardButton;
+  QTabWidget* IPSubnetPageControl;
+  QWidget* AddressInfoTab;
+  QWidget* SubnetInfoTab;
+  QWidget* SubnetHostTabSheet;
+  QWidget* CIDRTabSheet;
+
+  // Address Info page
+  TRadioGroup* AddressTypeRadioGroup;
+  QLabel* ClassBitMapLabel;
+  TOutputBox* ClassBitMapTextBox;
+  QLabel* BinAddressLabel;
+  TOutputBox* BinAddressTextBox;
+  QLabel* HexAddressLabel;
+  TOutputBox* HexAddressTextBox;
+
+  // Subnet Info page
+  TValueComboBox* SubnetBitsComboBox;
+  TValueComboBox* SubnetMaskBitsComboBox;
+  TValueComboBox* SubnetMaskComboBox;
+  TValueComboBox* SubnetCountComboBox;
+  TValueComboBox* SubnetHostCountComboBox;
+  QLabel* SubnetBitMapLabel;
+  TOutputBox* SubnetBitMapTextBox;
+  TOutputBox* SubnetAddressRangeTextBox;
+  TOutputBox* SubnetIDTextBox;
+  TOutputBox* SubnetBroadcastTextBox;
+
+  // CIDR page
+  TValueComboBox* SupernetMaskBitsComboBox;
+  TValueComboBox* SupernetMaskComboBox;
+  TValueComboBox* SupernetCountComboBox;
+  TValueComboBox* SupernetAddressCountComboBox;
+  TOutputBox* SupernetAddressRangeTextBox;
+
+ private:
+  void CreateAddressInfoPage();
+  void CreateSubnetInfoPage();
+  void CreateSupernetPage();
+  std::array<TValueComboBox*, 5> SubnetLists() const;
+  std::array<TValueComboBox*, 4> SupernetLists() const;
+
+  const bool& Loading;
+  QAction* OptionsAllow1SubnetBitItem;
+};

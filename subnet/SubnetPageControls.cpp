@@ -1,0 +1,34 @@
+#include "subnet/SubnetPageControls.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+
+#include "platform/Hint.h"
+#include "platform/ValueComboBox.h"
+
+QLabel* NewCaption(QWidget* parent, const QString& caption, QWidget* buddy) {
+  auto* label = new QLabel(caption, parent);
+  if (buddy) label->setBuddy(buddy);
+  return label;
+}
+
+TOutputBox* NewOutputBox(QWidget* parent, const char* name, QLabel* caption) {
+  auto* box = new TOutputBox(parent);
+  box->setObjectName(name);
+  box->setReadOnly(true);
+  box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  box->setAccessibleName(caption->text().remove('&'));
+  caption->setBuddy(box);
+  return box;
+}
+
+TValueComboBox* NewMaskList(QWidget* parent, QGridLayout* grid, int row, int column, const char* name,
+                            const QString& caption, const QString& hint) {
+  auto* list = new TValueComboBox(parent);
+  list->setObjectName(name);
+  list->setAccessibleName(QString(caption).remove('&'));
+  SetHint(list, hint);
+  grid->addWidget(NewCaption(parent, caption, list), row, column);
+  grid->addWidget(list, row + 1, column);
+  return list;
+}

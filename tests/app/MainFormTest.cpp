@@ -1,0 +1,183 @@
+#include "app/MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "controls/KestIPAddrEdit.h"
+#include "platform/RadioGroup.h"
+#include "platform/Registry.h"
+#include "subnet/SubnetCalculator.h"
+
+namespace {
+
+class MainFormTest : public testing::Test {
+ protected:
+  void SetUp() override { QFile::remove(RegistryFilePath()); }
+};
+
+TEST_F(MainFormTest, FirstStartShowsTheSubnetCalculator) {
+  TMainForm form;
+  form.FormCreate();
+  EXPECT_EQ(form.windowTitle(), "Orvane Calculator");
+  EXPECT_EQ(form.size(), QSize(297, 455));
+  EXPECT_EQ(form.minimumSize(), QSize(297, 455));
+  EXPECT_EQ(form.ActiveCalculator, 1);
+  EXPECT_FALSE(form.Loading);
+  EXPECT_TRUE(form.CalculatorIPSubnetItem->isChecked());
+  EXPECT_TRUE(form.OptionsMenu->isEnabled());
+  EXPECT_EQ(form.MainPageControl->currentWidget(), form.IPSubnetTabSheet);
+  EXPECT_FALSE(form.MainPageControl->tabBar()->isVisibleTo(&form));
+  EXPECT_FALSE(form.HelpTopicsItem->isVisible());
+  EXPECT_FALSE(form.HelpSeparator1Item->isVisible());
+  EXPECT_TRUE(form.GotoWebsiteButton->text().isEmpty());
+  EXPECT_EQ(form.GotoWebsiteButton->toolTip(), "Click to visit Kest Group's website");
+  const TSubnetCalculator* subnet = form.SubnetCalculator;
+  EXPECT_EQ(subnet->IPAddressEdit->AddressString(), "128.15.10.5");
+  EXPECT_EQ(subnet->AddressTypeRadioGroup->ItemIndex(), 1);
+  EXPECT_EQ(subnet->BinAddressTextBox->text(), "10000000.00001111.00001010.00000101");
+  EXPECT_EQ(subnet->HexAddressTextBox->text(), "80.0F.0A.05");
+}
+
+TEST_F(MainFormTest, TheMenuBarCarriesEveryCommand) {
+  TMainForm form;
+  form.FormCreate();
+  struct Item {
+    QAction* Action;
+    const char* Caption;
+    const char* Shortcut;
+  };
+  const Item items[] = {
+      {form.FileExitItem, "E&xit", ""},
+      {form.EditCopyItem, "&Copy", "Ctrl+C"},
+      {form.EditPasteItem, "&Paste", "Ctrl+V"},
+      {form.CalculatorRadixerItem, "&Radixer Calculator", "Ctrl+H"},
+      {form.CalculatorIPSubnetItem, "&Orvane Calculator", "Ctrl+I"},
+      {form.CalculatorLatencyItem, "&Latency Calculator", "Ctrl+L"},
+      {form.OptionsAllow1SubnetBitItem, "Allow &1 Subnet Bit (RFC 1878)", ""},
+      {form.HelpTopicsItem, "&Help Topics", "F1"},
+      {form.HelpGotoWebsiteAction, "Visit Kest Group's &Website...", ""},
+      {form.HelpAboutAction, "&About...", ""},
+  };
+  for (const Item& item : items) {
+    EXPECT_EQ(item.Action->text(), item.Caption);
+    EXPECT_EQ(item.Action->shortcut(), QKeySequence(item.Shortcut)) << item.Caption;
+  }
+  EXPECT_TRUE(form.OptionsAllow1SubnetBitItem->isCheckable());
+  EXPECT_FALSE(form.OptionsAllow1SubnetBitItem->isChecked());
+  EXPECT_EQ(form.HelpGotoWebsiteAction->property("category").toString(), "Help");
+  EXPECT_EQ(form.HelpAboutAction->property("category").toString(), "Help");
+}
+
+TEST_F(MainFormTest, ShortcutsSwitchCalculators) {
+  TMainForm form;
+  form.FormCreate();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  struct Step {
+    const char* Keys;
+    int Calculator;
+    QAction* Checked;
+    bool OptionsEnabled;
+  };
+  const Step steps[] = {{"Ctrl+H", 0, form.CalculatorRadixerItem, false},
+                        {"Ctrl+L", 2, form.CalculatorLatencyItem, false},
+                        {"Ctrl+I", 1, form.CalculatorIPSubnetItem, true}};
+  for (const Step& step : steps) {
+    QTest::keySequence(&form, QKeySequence(step.Keys));
+    EXPECT_EQ(form.ActiveCalculator, step.Calculator) << step.Keys;
+    EXPECT_EQ(form.MainPageControl->currentIndex(), step.Calculator);
+    for (QAction* item : {form.CalculatorRadixerItem, form.CalculatorIPSubnetItem, form.CalculatorLatencyItem})
+      EXPECT_EQ(item->isChecked(), item == step.Checked) << step.Keys;
+    EXPECT_EQ(form.OptionsMenu->isEnabled(), step.OptionsEnabled);
+  }
+}
+
+TEST_F(MainFormTest, ArrowButtonsCycleWithHintsNamingTheirTarget) {
+  TMainForm form;
+  form.FormCreate();
+  const char* names[] = {"Radixer", "Orvane", "Latency"};
+  for (int i = 0; i < 3; ++i) {
+    form.CalcImageUpButton->click();
+    EXPECT_EQ(form.ActiveCalculator, (i == 0 ? 0 : i == 1 ? 2 : 1));
+    const int up = (form.ActiveCalculator + 2) % 3;
+    const int down = (form.ActiveCalculator + 1) % 3;
+    EXPECT_TRUE(form.CalcImageUpButton->toolTip().contains(names[up]));
+    EXPECT_TRUE(form.CalcImageDnButton->toolTip().contains(names[down]));
+    EXPECT_EQ(form.CalcImageDnButton->statusTip(), form.CalcImageDnButton->toolTip());
+    EXPECT_FALSE(form.CalcLogoImage->pixmap().isNull());
+  }
+  const int downVisits[] = {2, 0, 1};
+  for (int expected : downVisits) {
+    form.CalcImageDnButton->click();
+    EXPECT_EQ(form.ActiveCalculator, expected);
+  }
+  form.CalcImageButtonClick(nullptr);
+  EXPECT_EQ(form.ActiveCalculator, 1);
+  form.SelectCalculator(0);
+  EXPECT_EQ(form.CalcLogoPanel->toolTip(),
+            "The Radixer Calculator performs useful functions with binary, decimal, hexadecimal, and octal numbers");
+}
+
+TEST_F(MainFormTest, ArrowButtonsSitInTheLogoCorners) {
+  TMainForm form;
+  form.FormCreate();
+  form.show();
+  for (int width : {297, 500}) {
+    form.resize(width, 455);
+    QApplication::processEvents();
+    const QRect client = form.CalcLogoPanel->contentsRect();
+    EXPECT_EQ(form.CalcImageUpButton->geometry(),
+              QRect(client.right() + 1 - 17, client.top(), 17, 17));
+    EXPECT_EQ(form.CalcImageDnButton->geometry().bottomRight(), client.bottomRight());
+  }
+}
+
+TEST_F(MainFormTest, SettingsSurviveARestart) {
+  {
+    TMainForm form;
+    form.FormCreate();
+    form.SubnetCalculator->IPAddressEdit->SetAddressString("192.168.1.1");
+    form.SubnetCalculator->IPSubnetPageControl->setCurrentIndex(3);
+    form.OptionsAllow1SubnetBitItem->trigger();
+    form.move(40, 30);
+    form.resize(320, 500);
+  }
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKeyReadOnly("Software\\Kest Group\\Plimsol Calculator\\3.01\\Orvane Calculator"));
+  EXPECT_EQ(registry.ReadString("IPAddress"), "-1062731519");
+  EXPECT_EQ(registry.ReadString("Allow1SubnetBit"), "1");
+  TMainForm form;
+  form.FormCreate();
+  EXPECT_EQ(form.SubnetCalculator->IPAddressEdit->AddressString(), "192.168.1.1");
+  EXPECT_EQ(form.SubnetCalculator->AddressTypeRadioGroup->ItemIndex(), 2);
+  EXPECT_EQ(form.SubnetCalculator->IPSubnetPageControl->currentIndex(), 3);
+  EXPECT_TRUE(form.OptionsAllow1SubnetBitItem->isChecked());
+  EXPECT_EQ(form.pos(), QPoint(40, 30));
+  EXPECT_EQ(form.size(), QSize(320, 500));
+}
+
+TEST_F(MainFormTest, AStoredReservedAddressComesBackCorrectedSilently) {
+  {
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey("Software\\Kest Group\\Plimsol Calculator\\3.01\\Orvane Calculator", true));
+    registry.WriteString("IPAddress", "2130706433");  // 127.0.0.1
+    registry.WriteString("Allow1SubnetBit", "yes");
+  }
+  TMainForm form;
+  form.FormCreate();
+  EXPECT_EQ(form.SubnetCalculator->IPAddressEdit->AddressString(), "126.0.0.1");
+  EXPECT_EQ(form.SubnetCalculator->AddressTypeRadioGroup->ItemIndex(), 0);
+  EXPECT_FALSE(form.OptionsAllow1SubnetBitItem->isChecked());
+}
+
+}  // namespace

@@ -1,0 +1,226 @@
+#include "subnet/SubnetCalculator.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+#include "controls/KestIPAddrEdit.h"
+#include "platform/Clipboard.h"
+#include "platform/RadioGroup.h"
+#include "platform/ValueComboBox.h"
+#include "tests/support/MessageRecorder.h"
+
+namespace {
+
+constexpr std::uint32_t Dotted(int a, int b, int c, int d) {
+  return static_cast<std::uint32_t>(a) << 24 | static_cast<std::uint32_t>(b) << 16 |
+         static_cast<std::uint32_t>(c) << 8 | static_cast<std::uint32_t>(d);
+}
+
+class SubnetCalculatorTest : public testing::Test {
+ protected:
+  SubnetCalculatorTest() : Option("Allow &1 Subnet Bit (RFC 1878)"), Calculator(Loading, &Option, nullptr) {
+    Option.setCheckable(true);
+    Loading = true;
+    Calculator.LoadSettings("Software\\Test\\Absent");
+    Loading = false;
+  }
+
+  // Enters `value` into field 0 as the user does, the field already holding it.
+  void EnterFirstOctet(std::uint32_t address) {
+    Calculator.IPAddressEdit->SetAddress(address);
+    std::uint8_t value = Calculator.IPAddressEdit->GetField(0);
+    Calculator.IPAddressEditFieldChanged(Calculator.IPAddressEdit, 0, value);
+  }
+
+  QString Address() const { return Calculator.IPAddressEdit->AddressString(); }
+  int ClassIndex() const { return Calculator.AddressTypeRadioGroup->ItemIndex(); }
+  void Pick(TValueComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    list->OnClick(list);
+  }
+  void ExpectRow(const char* mask, const char* maskBits, const char* subnetBits, const char* subnets,
+                 const char* hosts) {
+    EXPECT_EQ(Calculator.SubnetMaskComboBox->currentText(), mask);
+    EXPECT_EQ(Calculator.SubnetMaskBitsComboBox->currentText(), maskBits);
+    EXPECT_EQ(Calculator.SubnetBitsComboBox->currentText(), subnetBits);
+    EXPECT_EQ(Calculator.SubnetCountComboBox->currentText(), subnets);
+    EXPECT_EQ(Calculator.SubnetHostCountComboBox->currentText(), hosts);
+  }
+
+  bool Loading = false;
+  QAction Option;
+  TSubnetCalculator Calculator;
+};
+
+TEST_F(SubnetCalculatorTest, StartsWithTheDefaultAddress) {
+  EXPECT_EQ(Address(), "128.15.10.5");
+  EXPECT_EQ(ClassIndex(), 1);
+  EXPECT_EQ(Calculator.ClassBitMapTextBox->text(), "10nnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
+  EXPECT_EQ(Calculator.BinAddressTextBox->text(), "10000000.00001111.00001010.00000101");
+  EXPECT_EQ(Calculator.HexAddressTextBox->text(), "80.0F.0A.05");
+  EXPECT_EQ(Calculator.IPSubnetPageControl->currentIndex(), 0);
+}
+
+TEST_F(SubnetCalculatorTest, ReservedFirstOctetsAreCorrectedWithAMessage) {
+  struct Case {
+    std::uint32_t Entered;
+    const char* Result;
+    int Class;
+    const char* MessageStart;
+  };
+  const Case cases[] = {
+      {0, "1.0.0.0", 0, "The IP Address 0.0.0.0 is"},
+      {Dotted(0, 1, 2, 3), "1.1.2.3", 0, "The IP Address 0.x.x.x is"},
+      {Dotted(127, 0, 0, 1), "126.0.0.1", 0, "The IP Address 127.x.x.x is"},
+      {Dotted(224, 0, 0, 5), "223.0.0.5", 2, "The Class D IP Addresses"},
+      {Dotted(239, 1, 1, 1), "223.1.1.1", 2, "The Class D IP Addresses"},
+      {0xFFFFFFFFu, "223.255.255.255", 2, "The IP Address 255.255.255.255"},
+      {Dotted(255, 0, 0, 0), "223.0.0.0", 2, "The Class E IP Addresses"},
+      {Dotted(240, 1, 2, 3), "223.1.2.3", 2, "The Class E IP Addresses"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Result);
+    TMessageRecorder messages;
+    EnterFirstOctet(c.Entered);
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_TRUE(messages.Messages[0].Text.startsWith(c.MessageStart)) << messages.Messages[0].Text.toStdString();
+    EXPECT_EQ(messages.Messages[0].Caption, "Invalid IP Address");
+    EXPECT_EQ(messages.Messages[0].Flags, MB_OK | MB_ICONINFORMATION);
+    EXPECT_EQ(Address(), c.Result);
+    EXPECT_EQ(ClassIndex(), c.Class);
+  }
+}
+
+TEST_F(SubnetCalculatorTest, LongMessagesAreWrappedAtEightyColumns) {
+  TMessageRecorder messages;
+  EnterFirstOctet(Dotted(127, 0, 0, 1));
+  ASSERT_EQ(messages.Messages.size(), 1u);
+  for (const QString& line : messages.Messages[0].Text.split("\r\n")) EXPECT_LE(line.size(), 80);
+  EXPECT_TRUE(messages.Messages[0].Text.contains("\r\n"));
+}
+
+TEST_F(SubnetCalculatorTest, ValidFirstOctetsChooseTheClassSilently) {
+  const std::pair<int, int> cases[] = {{126, 0}, {128, 1}, {191, 1}, {192, 2}, {223, 2}, {1, 0}};
+  for (auto [octet, expectedClass] : cases) {
+    EnterFirstOctet(Dotted(octet, 1, 2, 3));
+    EXPECT_EQ(ClassIndex(), expectedClass) << octet;
+    EXPECT_EQ(Calculator.IPAddressEdit->GetField(0), octet);
+  }
+}
+
+TEST_F(SubnetCalculatorTest, OtherFieldsRecomputeWithoutMessages) {
+  Calculator.SubnetTableStale = false;
+  Calculator.IPAddressEdit->SetAddress(Dotted(128, 15, 99, 5));
+  std::uint8_t value = 99;
+  Calculator.IPAddressEditFieldChanged(Calculator.IPAddressEdit, 2, value);
+  EXPECT_TRUE(Calculator.SubnetTableStale);
+  EXPECT_EQ(Calculator.HexAddressTextBox->text(), "80.0F.63.05");
+  EXPECT_EQ(Calculator.SubnetIDTextBox->text(), "128.15.99.0");
+}
+
+TEST_F(SubnetCalculatorTest, NoMessageWhileLoading) {
+  Loading = true;
+  EnterFirstOctet(Dotted(127, 0, 0, 1));
+  Loading = false;
+  EXPECT_EQ(Address(), "126.0.0.1");
+  EXPECT_EQ(ClassIndex(), 0);
+}
+
+TEST_F(SubnetCalculatorTest, ChoosingAClassMovesTheFirstOctetIntoIt) {
+  struct Case {
+    std::uint32_t Address;
+    int Class;
+    const char* Result;
+  };
+  const Case cases[] = {{Dotted(10, 1, 2, 3), 1, "128.1.2.3"},
+                        {Dotted(200, 1, 2, 3), 0, "126.1.2.3"},
+                        {Dotted(1, 2, 3, 4), 2, "192.2.3.4"},
+                        {Dotted(150, 1, 2, 3), 1, "150.1.2.3"}};
+  for (const Case& c : cases) {
+    EnterFirstOctet(c.Address);
+    Calculator.AddressTypeRadioGroup->Item(c.Class)->click();
+    EXPECT_EQ(Address(), c.Result);
+    EXPECT_EQ(ClassIndex(), c.Class);
+  }
+}
+
+TEST_F(SubnetCalculatorTest, CopiesTheAddress) {
+  EnterFirstOctet(Dotted(10, 20, 30, 40));
+  Calculator.IPAddressClipboardButtonClick(Calculator.IPAddressClipboardButton);
+  EXPECT_EQ(ClipboardText(), "10.20.30.40");
+}
+
+TEST_F(SubnetCalculatorTest, DefaultSubnetInfo) {
+  Pick(Calculator.SubnetMaskComboBox, 6);
+  ExpectRow("255.255.255.0", "24", "8", "254", "254");
+  EXPECT_EQ(Calculator.SubnetIDTextBox->text(), "128.15.10.0");
+  EXPECT_EQ(Calculator.SubnetBroadcastTextBox->text(), "128.15.10.255");
+  EXPECT_EQ(Calculator.SubnetAddressRangeTextBox->text(), "128.15.10.1 - 128.15.10.254");
+  EXPECT_EQ(Calculator.SubnetBitMapTextBox->text(), "10nnnnnn.nnnnnnnn.ssssssss.hhhhhhhh");
+  for (TValueComboBox* list : {Calculator.SubnetBitsComboBox, Calculator.SubnetCountComboBox}) {
+    EXPECT_EQ(list->count(), 13);
+    EXPECT_EQ(list->maxVisibleItems(), 13);
+  }
+}
+
+TEST_F(SubnetCalculatorTest, TheOptionKeepsTheSubnetBits) {
+  Pick(Calculator.SubnetMaskComboBox, 6);
+  Option.trigger();
+  EXPECT_TRUE(Option.isChecked());
+  EXPECT_EQ(Calculator.SubnetMaskComboBox->currentIndex(), 7);
+  EXPECT_EQ(Calculator.SubnetMaskComboBox->count(), 14);
+  ExpectRow("255.255.255.0", "24", "8", "256", "254");
+  Pick(Calculator.SubnetBitsComboBox, 0);
+  ExpectRow("255.255.128.0", "17", "1", "2", "32766");
+  Option.trigger();
+  ExpectRow("255.255.192.0", "18", "2", "2", "16382");
+}
+
+TEST_F(SubnetCalculatorTest, ClassChangesClampTheSubnetAndSupernetBits) {
+  EnterFirstOctet(Dotted(10, 1, 2, 3));
+  Pick(Calculator.SubnetBitsComboBox, 8);  // s = 10
+  Pick(Calculator.SupernetMaskBitsComboBox, 0);  // p = 1
+  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->text(), "0.0.0.0 - 127.255.255.255");
+  EXPECT_EQ(Calculator.SupernetAddressCountComboBox->currentText(), "2147483646");
+  EnterFirstOctet(Dotted(200, 1, 2, 3));
+  EXPECT_EQ(Calculator.SubnetBitsComboBox->currentText(), "6");
+  EXPECT_EQ(Calculator.SubnetBitsComboBox->currentIndex(), Calculator.SubnetBitsComboBox->count() - 1);
+  EXPECT_EQ(Calculator.SupernetMaskBitsComboBox->currentText(), "3");
+  Pick(Calculator.SupernetMaskBitsComboBox, 17);  // p = 20
+  EnterFirstOctet(Dotted(10, 1, 2, 3));
+  EXPECT_EQ(Calculator.SubnetBitsComboBox->currentText(), "6");
+  EXPECT_EQ(Calculator.SupernetMaskBitsComboBox->currentText(), "8");
+}
+
+TEST_F(SubnetCalculatorTest, PickingInOneListPicksTheRowInAll) {
+  EnterFirstOctet(Dotted(10, 1, 2, 3));
+  Pick(Calculator.SubnetHostCountComboBox, Calculator.SubnetHostCountComboBox->findText("2"));
+  ExpectRow("255.255.255.252", "30", "22", "4194302", "2");
+  EXPECT_EQ(Calculator.SubnetIDTextBox->text(), "10.1.2.0");
+  EXPECT_EQ(Calculator.SubnetBroadcastTextBox->text(), "10.1.2.3");
+  EXPECT_EQ(Calculator.SubnetAddressRangeTextBox->text(), "10.1.2.1 - 10.1.2.2");
+  Calculator.SubnetTableStale = false;
+  Pick(Calculator.SubnetCountComboBox, 0);
+  EXPECT_TRUE(Calculator.SubnetTableStale);
+  ExpectRow("255.192.0.0", "10", "2", "2", "4194302");
+}
+
+TEST_F(SubnetCalculatorTest, SupernetsOfTheDefaultAddress) {
+  Pick(Calculator.SupernetMaskComboBox, 6);
+  EXPECT_EQ(Calculator.SupernetMaskBitsComboBox->currentText(), "8");
+  EXPECT_EQ(Calculator.SupernetMaskComboBox->currentText(), "255.0.0.0");
+  EXPECT_EQ(Calculator.SupernetCountComboBox->currentText(), "256");
+  EXPECT_EQ(Calculator.SupernetAddressCountComboBox->currentText(), "16777214");
+  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->text(), "128.0.0.0 - 128.255.255.255");
+  EnterFirstOctet(Dotted(200, 1, 2, 3));
+  Pick(Calculator.SupernetCountComboBox, Calculator.SupernetCountComboBox->findText("4"));
+  EXPECT_EQ(Calculator.SupernetMaskBitsComboBox->currentText(), "22");
+  EXPECT_EQ(Calculator.SupernetAddressCountComboBox->currentText(), "1022");
+  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->text(), "200.1.0.0 - 200.1.3.255");
+}
+
+}  // namespace
