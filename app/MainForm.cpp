@@ -58,6 +58,10 @@ TMainForm::TMainForm() {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setMinimumSize(MinimumWidth, MinimumHeight);
+  // The window is laid out for a small dialog font; a larger desktop font would clip its pages.
+  QFont small = font();
+  if (small.pointSizeF() > 8) small.setPointSizeF(8);
+  setFont(small);
   CreateMenus();
 
   auto* central = new QWidget(this);

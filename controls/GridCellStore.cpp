@@ -15,10 +15,13 @@ constexpr std::size_t MaxColumnBytes = std::numeric_limits<std::uint32_t>::max()
 constexpr std::size_t CompactMinimum = 4096;
 constexpr std::size_t CompactShare = 8;
 
-// A column's first rows predict the size of a fill: it reserves this much more
-// than their average length times the row count, and at most this many times
-// what it holds, so that a huge row count with a few short rows stays cheap.
-constexpr double EstimateMargin = 1.02;
+// A column's first rows predict the size of a fill: past this many rows it
+// reserves their average length times the row count and this much more (texts
+// often grow along a table; the room never written is given back at the end),
+// but at most this many times what it holds, so that a huge row count with a
+// few short rows stays cheap.
+constexpr std::size_t EstimateSample = 4096;
+constexpr double EstimateMargin = 1.5;
 constexpr std::size_t MaxEstimateGrowth = 4096;
 }  // namespace
 
@@ -81,7 +84,10 @@ void TGridCellStore::TColumn::Append(std::string_view text, int rowCount) {
   if (needed > bytes.Capacity()) {
     const std::size_t capacity = bytes.Capacity();
     std::size_t grown;
-    if (rows < expected) {
+    if (rows < expected && rows < EstimateSample) {
+      grown = std::max({needed, capacity * 2, std::size_t{4096}});
+      Estimated = true;
+    } else if (rows < expected) {
       // A fill with more rows to come: make room for all of them at the
       // average length so far, so that the buffer is copied a few times at
       // most, whatever its size.

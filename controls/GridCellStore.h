@@ -136,6 +136,19 @@ void TGridCellStore::ForEachText(int col, int first, int last, Visit&& visit) co
   if (last >= Rows) last = Rows - 1;
   const TColumn& column = Columns[static_cast<std::size_t>(col)];
   const std::size_t appended = column.Main.Ends.size();
+  if (column.Edited.empty() && column.OldEnd == 0) {
+    // The common case of a plain fill, without a look-up per row.
+    const std::uint32_t* ends = column.Main.Ends.data();
+    const char* bytes = column.Main.Bytes.Data();
+    int row = first;
+    for (std::uint32_t begin = row == 0 || appended == 0 ? 0 : ends[std::min<std::size_t>(row, appended) - 1];
+         row <= last && static_cast<std::size_t>(row) < appended; ++row) {
+      visit(row, std::string_view(bytes + begin, ends[row] - begin));
+      begin = ends[row];
+    }
+    for (; row <= last; ++row) visit(row, std::string_view());
+    return;
+  }
   for (int row = first; row <= last; ++row) {
     const std::size_t r = static_cast<std::size_t>(row);
     if (!column.Edited.empty()) {

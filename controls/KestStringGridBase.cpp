@@ -116,6 +116,7 @@ void TStringGrid::SizeChanged(int, int) {}
 void TStringGrid::SetFixedCols(int count) {
   if (count < 0 || count >= ColCount() || count == FFixedCols) return;
   FFixedCols = count;
+  FCurrent.X = FAnchor.X = count;
   ClampCurrent();
   UpdateScrollBars();
   viewport()->update();
@@ -124,6 +125,7 @@ void TStringGrid::SetFixedCols(int count) {
 void TStringGrid::SetFixedRows(int count) {
   if (count < 0 || count >= RowCount() || count == FFixedRows) return;
   FFixedRows = count;
+  FCurrent.Y = FAnchor.Y = count;
   ClampCurrent();
   UpdateScrollBars();
   viewport()->update();

@@ -51,6 +51,9 @@ TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
   DesktopNetworkButton->move(client.Left, client.Top);
   TowerNetworkButton = CreateHost(nbTowerCPU, "TowerNetworkButton", "Server");
   PlaceServer();
+
+  CreateLatencyStatsPage();
+  connect(LatencyPageControl, &QTabWidget::currentChanged, this, [this] { LatencyPageControlChange(); });
 }
 
 // The server keeps to the bottom right corner as the panel grows and shrinks.
@@ -86,6 +89,7 @@ void TLatencyCalculator::InitLatencyCalculator() {
   BuildSampleChain();
   DesktopNetworkButton->SetPacketSize(SampleRequestSize);
   TowerNetworkButton->SetPacketSize(SampleReplySize);
+  InitLatencyStats();
   ChainDirty = true;
   DesktopNetworkButton->UpdateHint();
   PlaceServer();

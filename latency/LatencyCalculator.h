@@ -7,7 +7,10 @@
 #include "latency/NetworkKinds.h"
 
 class QTabWidget;
+class QToolButton;
 class TNetworkButton;
+class TRadioGroup;
+class TSuperStringGrid;
 
 class TLatencyCalculator : public QWidget {
   Q_OBJECT
@@ -38,6 +41,12 @@ class TLatencyCalculator : public QWidget {
   void NetworkButtonRemove(TNetworkButton* sender);
   void NetworkSetupPanelResize();
 
+  // Brings the results up to date and lists the chosen direction in the table.
+  void LatencyStatsTabSheetEnter();
+  // Refreshes the page that has just become current.
+  void LatencyPageControlChange();
+  void CopyLatencyStatsButtonClick();
+
   QTabWidget* LatencyPageControl;
   QWidget* NetworkSetupTabSheet;
   QWidget* LatencyStatsTabSheet;
@@ -45,6 +54,9 @@ class TLatencyCalculator : public QWidget {
   QWidget* NetworkSetupPanel;
   TNetworkButton* DesktopNetworkButton;
   TNetworkButton* TowerNetworkButton;
+  TRadioGroup* PacketDirRadioGroup;
+  QToolButton* CopyLatencyStatsButton;
+  TSuperStringGrid* LatencyStatsStringGrid;
 
   // Client first, server last, the networks between them in path order.
   QList<TNetworkButton*> NetworkChain;
@@ -65,6 +77,9 @@ class TLatencyCalculator : public QWidget {
   // Presses and keyboard focus on the element select it.
   void BindElement(TNetworkButton* element);
   void PlaceServer();
+  void CreateLatencyStatsPage();
+  // Headings and alignments of the statistics table.
+  void InitLatencyStats();
 
   const bool& Loading;
 };

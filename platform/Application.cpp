@@ -1,8 +1,22 @@
 #include "platform/Application.h"
 
+#include <QProxyStyle>
+
 #include "platform/Dialogs.h"
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+// The desktop's style with narrower page tabs, so that every page control's
+// captions fit the window's small minimum width.
+class TCompactTabStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_TabBarTabHSpace) return 10;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) { setStyle(new TCompactTabStyle); }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   bool handled = false;

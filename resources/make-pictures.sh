@@ -30,3 +30,9 @@ convert -size 64x56 xc:none \
 # Arrow glyphs, 9 by 9, drawn without smoothing so that they stay crisp.
 convert -size 9x9 xc:none +antialias -fill '#202020' -draw "polygon 4,2 8,6 0,6" -strip PNG32:ARROWUP.png
 convert ARROWUP.png -flip -strip PNG32:ARROWDOWN.png
+
+# The clipboard glyph of the copy buttons beside the fields.
+convert -size 16x16 xc:none -fill '#8b5a2b' -stroke '#5a3a1a' -draw 'roundrectangle 2,2 13,15 1,1' \
+  -fill white -stroke '#808080' -draw 'rectangle 4,4 11,13' \
+  -stroke '#404040' -draw 'line 5,7 10,7' -draw 'line 5,9 10,9' -draw 'line 5,11 9,11' \
+  -fill '#c0c0c0' -stroke '#404040' -draw 'rectangle 5,1 10,3' CLIPBOARD.png

@@ -1,11 +1,11 @@
 // The Address Info page: the address class and the address in binary and hexadecimal.
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "controls/KestIPAddrEdit.h"
 #include "platform/Hint.h"
 #include "platform/RadioGroup.h"
+#include "subnet/BitMapColours.h"
 #include "subnet/SubnetCalculator.h"
 #include "subnet/SubnetPageControls.h"
 
@@ -25,28 +25,42 @@ void TSubnetCalculator::CreateAddressInfoPage() {
   layout->addWidget(AddressTypeRadioGroup);
   layout->addSpacing(6);
 
-  auto addOutput = [&](QLabel*& label, const char* labelName, const QString& caption, QLineEdit*& box,
-                       const char* boxName) {
-    label = NewCaption(AddressInfoTab, caption);
+  auto addOutput = [&](QLabel* label, const char* labelName, TOutputBox*& box, const char* boxName) {
     label->setObjectName(labelName);
     box = NewOutputBox(AddressInfoTab, boxName, label);
     layout->addWidget(label);
     layout->addWidget(box);
     layout->addSpacing(4);
   };
-  addOutput(ClassBitMapLabel, "ClassBitMapLabel", QString(), ClassBitMapTextBox, "ClassBitMapTextBox");
-  addOutput(BinAddressLabel, "BinAddressLabel", "Binary", BinAddressTextBox, "BinAddressTextBox");
-  addOutput(HexAddressLabel, "HexAddressLabel", "Hexadecimal", HexAddressTextBox, "HexAddressTextBox");
+  ClassBitMapLabel = new TKestLabel(AddressInfoTab);
+  addOutput(ClassBitMapLabel, "ClassBitMapLabel", ClassBitMapTextBox, "ClassBitMapTextBox");
+  BinAddressLabel = NewCaption(AddressInfoTab, "Binary");
+  addOutput(BinAddressLabel, "BinAddressLabel", BinAddressTextBox, "BinAddressTextBox");
+  HexAddressLabel = NewCaption(AddressInfoTab, "Hexadecimal");
+  addOutput(HexAddressLabel, "HexAddressLabel", HexAddressTextBox, "HexAddressTextBox");
+
+  auto labelDraw = [this](QObject* sender, const QRect& rect, bool& defaultDraw) {
+    BitMapLabelCustomDraw(sender, rect, defaultDraw);
+  };
+  auto boxDraw = [this](QObject* sender, const QRect& rect, bool& defaultDraw) {
+    BitMapTextBoxCustomDraw(sender, rect, defaultDraw);
+  };
+  ClassBitMapLabel->OnCustomDraw = labelDraw;
+  ClassBitMapTextBox->OnCustomDraw = boxDraw;
+  BinAddressTextBox->OnCustomDraw = boxDraw;
   layout->addStretch(1);
 }
 
 void TSubnetCalculator::UpdateAddressInfo() {
   const AddressClass addressClass = CurrentClass();
-  const QString caption =
-      QString("Class %1 Bit Map (n=network; h=host)").arg(QChar('A' + static_cast<int>(addressClass)));
-  ClassBitMapLabel->setText(caption);
+  const QString caption = QString::fromStdString(BitMapLegendText(ClassBitMapTitle(addressClass), false));
+  ClassBitMapLabel->SetCaption(caption);
+  ClassBitMapLabel->update();
   ClassBitMapTextBox->setAccessibleName(caption);
-  ClassBitMapTextBox->setText(QString::fromStdString(ClassBitMapPattern(addressClass)));
-  BinAddressTextBox->setText(QString::fromStdString(FormatDottedBinary(IPAddressEdit->Address())));
-  HexAddressTextBox->setText(QString::fromStdString(FormatDottedHex(IPAddressEdit->Address())));
+  ClassBitMapTextBox->SetCaption(QString::fromStdString(ClassBitMapPattern(addressClass)));
+  BinAddressTextBox->SetCaption(QString::fromStdString(FormatDottedBinary(IPAddressEdit->Address())));
+  HexAddressTextBox->SetCaption(QString::fromStdString(FormatDottedHex(IPAddressEdit->Address())));
+  // The boxes are coloured by class, which may change while their texts stay.
+  ClassBitMapTextBox->update();
+  BinAddressTextBox->update();
 }

@@ -49,6 +49,14 @@ class TSubnetCalculator : public QWidget {
 
   AddressClass CurrentClass() const;
 
+  // The bit-map labels and boxes, drawn piece by piece in the colours of
+  // network, subnet and host bits.
+  void BitMapLabelCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw);
+  void BitMapTextBoxCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw);
+  // Draws `text` right after the previous piece: `rect` moves on to the
+  // piece's cell, its top and bottom kept.
+  static void DrawTextPiece(TCanvas& canvas, QRect& rect, const TDrawTextFormat& options, QString text);
+
   bool SubnetTableStale = true;
 
   QLabel* IPAddressLabel;
@@ -62,7 +70,7 @@ class TSubnetCalculator : public QWidget {
 
   // Address Info page
   TRadioGroup* AddressTypeRadioGroup;
-  QLabel* ClassBitMapLabel;
+  TKestLabel* ClassBitMapLabel;
   TOutputBox* ClassBitMapTextBox;
   QLabel* BinAddressLabel;
   TOutputBox* BinAddressTextBox;
@@ -75,7 +83,7 @@ class TSubnetCalculator : public QWidget {
   TValueComboBox* SubnetMaskComboBox;
   TValueComboBox* SubnetCountComboBox;
   TValueComboBox* SubnetHostCountComboBox;
-  QLabel* SubnetBitMapLabel;
+  TKestLabel* SubnetBitMapLabel;
   TOutputBox* SubnetBitMapTextBox;
   TOutputBox* SubnetAddressRangeTextBox;
   TOutputBox* SubnetIDTextBox;

@@ -6,6 +6,7 @@
 
 #include "controls/KestIPAddrEdit.h"
 #include "platform/ValueComboBox.h"
+#include "subnet/BitMapColours.h"
 #include "subnet/SubnetCalculator.h"
 #include "subnet/SubnetRows.h"
 
@@ -42,9 +43,16 @@ void TSubnetCalculator::CreateSubnetInfoPage() {
   for (TValueComboBox* list : SubnetLists())
     list->OnClick = [this](QObject* sender) { SubnetComboBoxClick(sender); };
 
-  SubnetBitMapLabel = NewCaption(page, "Subnet Bit Map (n=network; s=subnet; h=host)");
+  SubnetBitMapLabel = new TKestLabel(page);
   SubnetBitMapLabel->setObjectName("SubnetBitMapLabel");
+  SubnetBitMapLabel->SetCaption(QString::fromStdString(BitMapLegendText(SubnetBitMapTitle, true)));
+  SubnetBitMapLabel->OnCustomDraw = [this](QObject* sender, const QRect& rect, bool& defaultDraw) {
+    BitMapLabelCustomDraw(sender, rect, defaultDraw);
+  };
   SubnetBitMapTextBox = NewOutputBox(page, "SubnetBitMapTextBox", SubnetBitMapLabel);
+  SubnetBitMapTextBox->OnCustomDraw = [this](QObject* sender, const QRect& rect, bool& defaultDraw) {
+    BitMapTextBoxCustomDraw(sender, rect, defaultDraw);
+  };
   layout->addWidget(SubnetBitMapLabel);
   layout->addWidget(SubnetBitMapTextBox);
   layout->addSpacing(4);
@@ -112,13 +120,14 @@ void TSubnetCalculator::UpdateSubnetInfo() {
   }
 
   SubnetBitMapLabel->update();
-  SubnetBitMapTextBox->setText(QString::fromStdString(
+  SubnetBitMapTextBox->SetCaption(QString::fromStdString(
       SubnetBitMapPattern(addressClass, static_cast<int>(SelectedSubnetBits()), static_cast<int>(SelectedHostBits()))));
+  SubnetBitMapTextBox->update();
   const std::uint32_t address = IPAddressEdit->Address();
   const auto mask = static_cast<std::uint32_t>(SelectedSubnetMask());
-  SubnetAddressRangeTextBox->setText(QString::fromStdString(SubnetHostRange(address, mask)));
-  SubnetIDTextBox->setText(QString::fromStdString(FormatDottedDecimal(address & mask)));
-  SubnetBroadcastTextBox->setText(QString::fromStdString(FormatDottedDecimal(address | ~mask)));
+  SubnetAddressRangeTextBox->SetCaption(QString::fromStdString(SubnetHostRange(address, mask)));
+  SubnetIDTextBox->SetCaption(QString::fromStdString(FormatDottedDecimal(address & mask)));
+  SubnetBroadcastTextBox->SetCaption(QString::fromStdString(FormatDottedDecimal(address | ~mask)));
 }
 
 void TSubnetCalculator::SubnetComboBoxClick(QObject* sender) {

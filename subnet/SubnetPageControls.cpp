@@ -1,7 +1,9 @@
 #include "subnet/SubnetPageControls.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
+#include <algorithm>
 
 #include "platform/Hint.h"
 #include "platform/ValueComboBox.h"
@@ -15,8 +17,11 @@ QLabel* NewCaption(QWidget* parent, const QString& caption, QWidget* buddy) {
 TOutputBox* NewOutputBox(QWidget* parent, const char* name, QLabel* caption) {
   auto* box = new TOutputBox(parent);
   box->setObjectName(name);
-  box->setReadOnly(true);
-  box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  // Small enough for a 35-character bit map in the narrowest window.
+  font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
+  box->setFont(font);
+  box->setFixedHeight(QFontMetrics(font).height() + 6);
   box->setAccessibleName(caption->text().remove('&'));
   caption->setBuddy(box);
   return box;

@@ -1,17 +1,19 @@
 #pragma once
 // Building blocks shared by the subnet calculator's pages.
 #include <QLabel>
-#include <QLineEdit>
 #include <QString>
+
+#include "controls/KestLabel.h"
 
 class QGridLayout;
 class TValueComboBox;
 
-using TOutputBox = QLineEdit;
+using TOutputBox = TTextBox;
 
 // A caption label, the focus target of its accelerator being `buddy`.
 QLabel* NewCaption(QWidget* parent, const QString& caption, QWidget* buddy = nullptr);
-// A read-only box showing one result, named after its caption for assistive technology.
+// A read-only box showing one result in the fixed-pitch font, named after its
+// caption for assistive technology.
 TOutputBox* NewOutputBox(QWidget* parent, const char* name, QLabel* caption);
 // A pick-only list with its caption above it in `column` of `row` and `row + 1` of `grid`.
 TValueComboBox* NewMaskList(QWidget* parent, QGridLayout* grid, int row, int column, const char* name,

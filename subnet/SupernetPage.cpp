@@ -66,7 +66,7 @@ void TSubnetCalculator::UpdateSupernetInfo() {
     list->setMaxVisibleItems(list->count());
     list->SetItemIndex(index);
   }
-  SupernetAddressRangeTextBox->setText(QString::fromStdString(
+  SupernetAddressRangeTextBox->SetCaption(QString::fromStdString(
       SupernetAddressRange(IPAddressEdit->Address(), static_cast<std::uint32_t>(SelectedSupernetMask()))));
 }
 

@@ -16,6 +16,7 @@
 #include "platform/RadioGroup.h"
 #include "platform/Registry.h"
 #include "subnet/SubnetCalculator.h"
+#include "tests/support/MessageRecorder.h"
 
 namespace {
 
@@ -43,8 +44,33 @@ TEST_F(MainFormTest, FirstStartShowsTheSubnetCalculator) {
   const TSubnetCalculator* subnet = form.SubnetCalculator;
   EXPECT_EQ(subnet->IPAddressEdit->AddressString(), "128.15.10.5");
   EXPECT_EQ(subnet->AddressTypeRadioGroup->ItemIndex(), 1);
-  EXPECT_EQ(subnet->BinAddressTextBox->text(), "10000000.00001111.00001010.00000101");
-  EXPECT_EQ(subnet->HexAddressTextBox->text(), "80.0F.0A.05");
+  EXPECT_EQ(subnet->BinAddressTextBox->Caption(), "10000000.00001111.00001010.00000101");
+  EXPECT_EQ(subnet->HexAddressTextBox->Caption(), "80.0F.0A.05");
+}
+
+TEST_F(MainFormTest, TypingTheLoopbackOctetShowsOneMessageAndCorrectsIt) {
+  TMainForm form;
+  form.FormCreate();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  TIPAddressEdit* edit = form.SubnetCalculator->IPAddressEdit;
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_Home);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  TMessageRecorder messages;
+  QTest::keyClicks(edit, "12");
+  EXPECT_TRUE(messages.Messages.empty()) << "no message while the value is still being typed";
+  QTest::keyClick(edit, Qt::Key_7);  // the third digit moves on to the next field
+  QTest::keyClick(edit, Qt::Key_Tab);
+  ASSERT_EQ(messages.Messages.size(), 1u);
+  EXPECT_EQ(messages.Messages[0].Caption, "Invalid IP Address");
+  EXPECT_EQ(messages.Messages[0].Flags, MB_OK | MB_ICONINFORMATION);
+  EXPECT_TRUE(messages.Messages[0].Text.startsWith("The IP Address 127.x.x.x"));
+  EXPECT_EQ(edit->AddressString(), "126.15.10.5");
+  EXPECT_EQ(form.SubnetCalculator->AddressTypeRadioGroup->ItemIndex(), 0);
 }
 
 TEST_F(MainFormTest, TheMenuBarCarriesEveryCommand) {

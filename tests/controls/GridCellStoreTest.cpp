@@ -171,3 +171,23 @@ TEST(GridCellStore, HoldsABigTableInLittleMoreThanItsText) {
   EXPECT_EQ(store.Text(2, rows - 1), "10.255.255.63 - 10.255.255.63");
 }
 }  // namespace
+
+namespace {
+TEST(GridCellStore, RefillingFromTheTopRebuildsInsteadOfEditing) {
+  const int rows = 50000;
+  TGridCellStore store;
+  store.SetSize(1, rows);
+  for (int row = 0; row < rows; ++row) store.SetText(0, row, "old " + std::to_string(row));
+  const std::size_t filled = store.AllocatedBytes();
+  store.SetText(0, 0, "Heading");
+  for (int row = 1; row < rows / 2; ++row) store.SetText(0, row, "new " + std::to_string(row));
+  // Half way: the rows not yet written still read as before.
+  EXPECT_EQ(store.Text(0, rows / 2 - 1), "new " + std::to_string(rows / 2 - 1));
+  EXPECT_EQ(store.Text(0, rows / 2), "old " + std::to_string(rows / 2));
+  EXPECT_EQ(store.Text(0, rows - 1), "old " + std::to_string(rows - 1));
+  for (int row = rows / 2; row < rows; ++row) store.SetText(0, row, "new " + std::to_string(row));
+  EXPECT_EQ(store.Text(0, 0), "Heading");
+  EXPECT_EQ(store.Text(0, rows - 1), "new " + std::to_string(rows - 1));
+  EXPECT_LE(store.AllocatedBytes(), filled + 64);
+}
+}  // namespace

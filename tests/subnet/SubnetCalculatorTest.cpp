@@ -59,9 +59,9 @@ class SubnetCalculatorTest : public testing::Test {
 TEST_F(SubnetCalculatorTest, StartsWithTheDefaultAddress) {
   EXPECT_EQ(Address(), "128.15.10.5");
   EXPECT_EQ(ClassIndex(), 1);
-  EXPECT_EQ(Calculator.ClassBitMapTextBox->text(), "10nnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
-  EXPECT_EQ(Calculator.BinAddressTextBox->text(), "10000000.00001111.00001010.00000101");
-  EXPECT_EQ(Calculator.HexAddressTextBox->text(), "80.0F.0A.05");
+  EXPECT_EQ(Calculator.ClassBitMapTextBox->Caption(), "10nnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
+  EXPECT_EQ(Calculator.BinAddressTextBox->Caption(), "10000000.00001111.00001010.00000101");
+  EXPECT_EQ(Calculator.HexAddressTextBox->Caption(), "80.0F.0A.05");
   EXPECT_EQ(Calculator.IPSubnetPageControl->currentIndex(), 0);
 }
 
@@ -118,8 +118,8 @@ TEST_F(SubnetCalculatorTest, OtherFieldsRecomputeWithoutMessages) {
   std::uint8_t value = 99;
   Calculator.IPAddressEditFieldChanged(Calculator.IPAddressEdit, 2, value);
   EXPECT_TRUE(Calculator.SubnetTableStale);
-  EXPECT_EQ(Calculator.HexAddressTextBox->text(), "80.0F.63.05");
-  EXPECT_EQ(Calculator.SubnetIDTextBox->text(), "128.15.99.0");
+  EXPECT_EQ(Calculator.HexAddressTextBox->Caption(), "80.0F.63.05");
+  EXPECT_EQ(Calculator.SubnetIDTextBox->Caption(), "128.15.99.0");
 }
 
 TEST_F(SubnetCalculatorTest, NoMessageWhileLoading) {
@@ -157,10 +157,10 @@ TEST_F(SubnetCalculatorTest, CopiesTheAddress) {
 TEST_F(SubnetCalculatorTest, DefaultSubnetInfo) {
   Pick(Calculator.SubnetMaskComboBox, 6);
   ExpectRow("255.255.255.0", "24", "8", "254", "254");
-  EXPECT_EQ(Calculator.SubnetIDTextBox->text(), "128.15.10.0");
-  EXPECT_EQ(Calculator.SubnetBroadcastTextBox->text(), "128.15.10.255");
-  EXPECT_EQ(Calculator.SubnetAddressRangeTextBox->text(), "128.15.10.1 - 128.15.10.254");
-  EXPECT_EQ(Calculator.SubnetBitMapTextBox->text(), "10nnnnnn.nnnnnnnn.ssssssss.hhhhhhhh");
+  EXPECT_EQ(Calculator.SubnetIDTextBox->Caption(), "128.15.10.0");
+  EXPECT_EQ(Calculator.SubnetBroadcastTextBox->Caption(), "128.15.10.255");
+  EXPECT_EQ(Calculator.SubnetAddressRangeTextBox->Caption(), "128.15.10.1 - 128.15.10.254");
+  EXPECT_EQ(Calculator.SubnetBitMapTextBox->Caption(), "10nnnnnn.nnnnnnnn.ssssssss.hhhhhhhh");
   for (TValueComboBox* list : {Calculator.SubnetBitsComboBox, Calculator.SubnetCountComboBox}) {
     EXPECT_EQ(list->count(), 13);
     EXPECT_EQ(list->maxVisibleItems(), 13);
@@ -184,7 +184,7 @@ TEST_F(SubnetCalculatorTest, ClassChangesClampTheSubnetAndSupernetBits) {
   EnterFirstOctet(Dotted(10, 1, 2, 3));
   Pick(Calculator.SubnetBitsComboBox, 8);  // s = 10
   Pick(Calculator.SupernetMaskBitsComboBox, 0);  // p = 1
-  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->text(), "0.0.0.0 - 127.255.255.255");
+  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->Caption(), "0.0.0.0 - 127.255.255.255");
   EXPECT_EQ(Calculator.SupernetAddressCountComboBox->currentText(), "2147483646");
   EnterFirstOctet(Dotted(200, 1, 2, 3));
   EXPECT_EQ(Calculator.SubnetBitsComboBox->currentText(), "6");
@@ -200,9 +200,9 @@ TEST_F(SubnetCalculatorTest, PickingInOneListPicksTheRowInAll) {
   EnterFirstOctet(Dotted(10, 1, 2, 3));
   Pick(Calculator.SubnetHostCountComboBox, Calculator.SubnetHostCountComboBox->findText("2"));
   ExpectRow("255.255.255.252", "30", "22", "4194302", "2");
-  EXPECT_EQ(Calculator.SubnetIDTextBox->text(), "10.1.2.0");
-  EXPECT_EQ(Calculator.SubnetBroadcastTextBox->text(), "10.1.2.3");
-  EXPECT_EQ(Calculator.SubnetAddressRangeTextBox->text(), "10.1.2.1 - 10.1.2.2");
+  EXPECT_EQ(Calculator.SubnetIDTextBox->Caption(), "10.1.2.0");
+  EXPECT_EQ(Calculator.SubnetBroadcastTextBox->Caption(), "10.1.2.3");
+  EXPECT_EQ(Calculator.SubnetAddressRangeTextBox->Caption(), "10.1.2.1 - 10.1.2.2");
   Calculator.SubnetTableStale = false;
   Pick(Calculator.SubnetCountComboBox, 0);
   EXPECT_TRUE(Calculator.SubnetTableStale);
@@ -215,12 +215,12 @@ TEST_F(SubnetCalculatorTest, SupernetsOfTheDefaultAddress) {
   EXPECT_EQ(Calculator.SupernetMaskComboBox->currentText(), "255.0.0.0");
   EXPECT_EQ(Calculator.SupernetCountComboBox->currentText(), "256");
   EXPECT_EQ(Calculator.SupernetAddressCountComboBox->currentText(), "16777214");
-  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->text(), "128.0.0.0 - 128.255.255.255");
+  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->Caption(), "128.0.0.0 - 128.255.255.255");
   EnterFirstOctet(Dotted(200, 1, 2, 3));
   Pick(Calculator.SupernetCountComboBox, Calculator.SupernetCountComboBox->findText("4"));
   EXPECT_EQ(Calculator.SupernetMaskBitsComboBox->currentText(), "22");
   EXPECT_EQ(Calculator.SupernetAddressCountComboBox->currentText(), "1022");
-  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->text(), "200.1.0.0 - 200.1.3.255");
+  EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->Caption(), "200.1.0.0 - 200.1.3.255");
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// The bit maps in colour: the legend of the bit-map labels and the network,
+// subnet and host bits of the bit-map boxes.
+#include <QColor>
+
+#include "subnet/BitMapColours.h"
+#include "subnet/SubnetCalculator.h"
+
+namespace {
+
+// Every piece is one line, "&" standing for itself, placed as the control places its text.
+TDrawTextFormat PieceFormat(const TKestCustomLabel& control) {
+  TDrawTextFormat format;
+  format.Alignment = control.Alignment();
+  format.Layout = control.Layout();
+  format.BiDiMode = control.BiDiMode();
+  format.SingleLine = true;
+  format.NoPrefix = true;
+  return format;
+}
+
+QColor PartColour(TBitMapPart part, const QColor& fontColour) {
+  if (part == bpPlain) return fontColour;
+  const TBitMapColour& colour = BitMapColours[part];
+  return QColor(colour.Red, colour.Green, colour.Blue);
+}
+
+// The rectangle's right edge moved onto its left edge, where the first piece starts.
+QRect StartOfRun(const QRect& rect) { return QRect(rect.left(), rect.top(), 0, rect.height()); }
+
+}  // namespace
+
+void TSubnetCalculator::DrawTextPiece(TCanvas& canvas, QRect& rect, const TDrawTextFormat& options, QString text) {
+  rect.moveLeft(rect.left() + rect.width());
+  rect.setWidth(canvas.TextWidth(text));
+  DrawTextFormatted(canvas, rect, text, options);
+}
+
+void TSubnetCalculator::BitMapLabelCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw) {
+  DefaultDraw = false;
+  auto* label = static_cast<TKestCustomLabel*>(Sender);
+  TCanvas& canvas = *label->Canvas();
+  const QColor fontColour = canvas.FontColor;
+  const bool isSubnetLabel = label == SubnetBitMapLabel;
+  const std::string title = isSubnetLabel ? SubnetBitMapTitle : ClassBitMapTitle(CurrentClass());
+  const TDrawTextFormat format = PieceFormat(*label);
+  QRect run = StartOfRun(ARect);
+  for (const TBitMapPiece& piece : BitMapLegendPieces(title, isSubnetLabel)) {
+    canvas.FontColor = PartColour(piece.Part, fontColour);
+    DrawTextPiece(canvas, run, format, QString::fromStdString(piece.Text));
+  }
+}
+
+void TSubnetCalculator::BitMapTextBoxCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw) {
+  DefaultDraw = false;
+  auto* box = static_cast<TKestCustomTextBox*>(Sender);
+  TCanvas& canvas = *box->Canvas();
+  const QColor fontColour = canvas.FontColor;
+  // The pieces start right inside the edge: unlike the plain caption, not inset by BorderWidth.
+  QRect inside = ARect;
+  DrawEdgeFormatted(canvas, inside, box->EdgeFormat());
+
+  const int networkBits = ClassNetworkBits(CurrentClass());
+  int subnetBits = 0;
+  int hostBits = 32 - networkBits;
+  if (box == SubnetBitMapTextBox) {
+    subnetBits = static_cast<int>(SelectedSubnetBits());
+    hostBits = 32 - static_cast<int>(SelectedMaskBits());
+  }
+  const QString text = box->Caption();
+  const TDrawTextFormat format = PieceFormat(*box);
+  QRect run = StartOfRun(inside);
+  for (const TBitMapRun& piece :
+       BitMapRuns(static_cast<std::size_t>(text.size()), networkBits, subnetBits, hostBits)) {
+    canvas.FontColor = PartColour(piece.Part, fontColour);
+    DrawTextPiece(canvas, run, format,
+                  text.mid(static_cast<qsizetype>(piece.Start), static_cast<qsizetype>(piece.Length)));
+  }
+}

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/controls/KestStringGridFixture.h"
+
+namespace {
+// The width column fitting must give: every text measured on its own.
+int MeasuredWidth(const TSuperStringGrid& grid, int col, const std::function<QFont(int row)>& fontOf) {
+  int width = grid.DefaultColWidth();
+  for (int row = 0; row < grid.RowCount(); ++row)
+    width = std::max(width, QFontMetrics(fontOf(row), &grid).horizontalAdvance(grid.Cells(col, row)) + 4);
+  return width;
+}
+
+// Texts where summing parts could go wrong: kerning pairs, ligatures, spaces,
+// fractional advances adding up, characters outside ASCII, a tab.
+const char* const Samples[] = {
+    "AVATAR",      "To Wa Yo",  "office affluent ffi ffl", "fiT", "10.255.255.249 - 10.255.255.250",
+    "   padded  ", "Gr\xC3\xB6\xC3\x9F" "e \xC2\xB5s", "\xE6\x97\xA5\xE6\x9C\xAC", "e\xCC\x81", "tab\there",
+    "iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii", "WWWWWWWW", "Delay (sec)", "100.0%", "",
+};
+
+TEST(KestStringGridFit, GivesTheWidthOfMeasuringEachText) {
+  // One text per column, so that every text's width shows, not only the widest.
+  const struct {
+    const char* Family;
+    int PixelSize;
+    bool Bold;
+    bool Italic;
+  } fonts[] = {
+      {"", 12, false, false},           {"DejaVu Sans", 13, false, true}, {"DejaVu Serif", 17, true, false},
+      {"DejaVu Sans Mono", 13, false, false}, {"Nimbus Sans", 11, false, false}, {"C059", 9, false, false},
+      {"URW Gothic", 17, false, true},  {"P052", 13, true, true},
+  };
+  std::mt19937 random(11);
+  for (const auto& f : fonts) {
+    QFont font = f.Family[0] ? QFont(f.Family) : QFont();
+    font.setPixelSize(f.PixelSize);
+    font.setBold(f.Bold);
+    font.setItalic(f.Italic);
+    std::vector<std::string> texts(std::begin(Samples), std::end(Samples));
+    while (texts.size() < 600) {
+      std::string text(1 + random() % 30, ' ');
+      for (char& c : text) c = static_cast<char>(0x20 + random() % 95);
+      texts.push_back(text);
+    }
+    TSuperStringGrid grid;
+    grid.setFont(font);
+    grid.SetColCount(static_cast<int>(texts.size()));
+    grid.SetRowCount(1);
+    grid.SetFixedRows(0);
+    grid.SetDefaultColWidth(0);
+    for (std::size_t col = 0; col < texts.size(); ++col) grid.SetCellsUtf8(static_cast<int>(col), 0, texts[col]);
+    grid.AutoSizeColumns();
+    const QFontMetrics metrics(font, &grid);
+    for (int col = 0; col < grid.ColCount(); ++col)
+      ASSERT_EQ(grid.ColWidths(col), metrics.horizontalAdvance(grid.Cells(col, 0)) + 4)
+          << font.family().toStdString() << " " << f.PixelSize << ": \"" << texts[col] << "\"";
+  }
+}
+
+TEST(KestStringGridFit, MeasuresEachCellInItsOwnFont) {
+  auto grid = NewSubnetGrid(20);
+  QFont headings;
+  headings.setPixelSize(25);
+  grid->SetFixedFont(headings);
+  QFont bold = grid->font();
+  bold.setBold(true);
+  bold.setPixelSize(19);
+  grid->OnGetCellFont = [&](QObject*, TCellFont& font, int, int row) {
+    if (row == 7) font.Font = bold;
+  };
+  grid->AutoSizeColumns();
+  auto fontOf = [&](int col) {
+    return [&, col](int row) {
+      if (row == 7) return bold;
+      return col < 1 || row < 1 ? headings : grid->font();
+    };
+  };
+  for (int col = 0; col < 4; ++col) EXPECT_EQ(grid->ColWidths(col), MeasuredWidth(*grid, col, fontOf(col))) << col;
+  EXPECT_EQ(grid->ColWidths(1), QFontMetrics(headings, grid.get()).horizontalAdvance("Subnet ID") + 4);
+}
+
+TEST(KestStringGridFit, KeepsTheDefaultWidthAsTheLeast) {
+  auto grid = NewSubnetGrid(2);
+  grid->SetDefaultColWidth(140);
+  grid->SetColWidths(3, 500);
+  grid->SetCells(2, 2, "x");
+  grid->AutoSizeColumn(3);
+  EXPECT_EQ(grid->ColWidths(3), 140);  // narrower than before, not below the default
+  grid->AutoSizeColumn(2);
+  EXPECT_EQ(grid->ColWidths(2), std::max(140, QFontMetrics(grid->font(), grid.get()).horizontalAdvance(
+                                                    "128.15.1.1 - 128.15.1.254") + 4));
+  grid->AutoSizeColumn(7);
+  grid->AutoSizeColumn(-1);
+  EXPECT_EQ(grid->ColWidths(0), 140);
+}
+}  // namespace
