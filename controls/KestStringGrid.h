@@ -19,8 +19,9 @@
 //   grid->SetColumnAlignment(0, taRightJustify);
 //   grid->SetCells(0, 0, "Decimal");              // row 0 holds the headings
 //
-//   // A big fill: set the row count once, then write the rows top to bottom.
-//   // The UTF-8 setters take any std::string_view and make no QString.
+//   // A big fill: set the row count once, then write the rows top to bottom
+//   // (a refill of the same row count is as cheap). The UTF-8 setters
+//   // (SetCellsUtf8, SetRowUtf8) take any std::string_view and make no QString.
 //   grid->SetRowCount(rows + 1);
 //   for (int row = 1; row <= rows; ++row) grid->SetRowUtf8(row, {decimal, hex, binary, octal});
 //   grid->AutoSizeColumns();                      // widest text + 4, at least DefaultColWidth
