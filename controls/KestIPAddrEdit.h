@@ -5,6 +5,7 @@
 //
 // The control paints its fields itself and is one focus stop: while the user
 // types in any field, the control is the focus widget.
+#include "controls/KestGlobal.h"
 #include <QBasicTimer>
 #include <QRect>
 #include <QString>
@@ -17,7 +18,6 @@
 using TIPAddressEditFieldIndex = int;  // 0 to 3, left to right
 using TIPAddressEditFieldValueChangedEvent =
     std::function<void(QObject* sender, TIPAddressEditFieldIndex fieldIndex, std::uint8_t& value)>;
-using TNotifyEvent = std::function<void(QObject* sender)>;
 
 class TCustomIPAddressEdit : public QWidget {
   Q_OBJECT

@@ -4,13 +4,13 @@
 // characters, every text change is parsed into the value, every value change
 // is formatted back into the text, and the owner is told before and after each
 // value change and may alter or cancel it on the way in.
+#include "controls/KestGlobal.h"
 #include <QLineEdit>
 #include <cstdint>
 #include <functional>
 
 #include "controls/NumberText.h"
 
-using TNotifyEvent = std::function<void(QObject* sender)>;
 using TNumberChangingValueFloatEvent = std::function<void(QObject* sender, double& newValueFloat)>;
 using TNumberChangingValueIntegerEvent = std::function<void(QObject* sender, std::int64_t& newValueInteger)>;
 // `key` is a Qt::Key; a handler that sets it to 0 stops the key.
