@@ -1,11 +1,42 @@
-// The program's entry: the application object, its title and the main window.
+// The program's entry: the options that need no window, the application
+// object, its title and the main window.
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "platform/Application.h"
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv, argv + argc);
+  const TCommandLine commandLine = ParseCommandLine(args, std::getenv("QT_QPA_PLATFORM"));
+  const std::string program = args.empty() ? "orvane-calculator" : args.front();
+  if (commandLine.Help) {
+    std::fputs(HelpText(program).c_str(), stdout);
+    return 0;
+  }
+  if (commandLine.Version) {
+    std::fputs(VersionText().c_str(), stdout);
+    return 0;
+  }
+  if (DisplayMissing(commandLine, std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
+    std::fprintf(stderr, "%s: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+                 program.c_str());
+    return 1;
+  }
+
   TApplication app(argc, argv);
   TApplication::setApplicationDisplayName(TMainForm::ApplicationTitle);
   TApplication::setApplicationName("OrvaneCalculator");
+  TApplication::setApplicationVersion("3.01");
+  TApplication::setDesktopFileName("example.kestgroup.OrvaneCalculator");
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/resources/icons/orvane-calculator-%1.png").arg(size), QSize(size, size));
+  TApplication::setWindowIcon(icon);
   TMainForm mainForm;
   RunGuarded([&] { mainForm.FormCreate(); });
   mainForm.show();

@@ -4,11 +4,14 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ORVANE_BUILD_DIR:-$ROOT/build}"
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+# What building and running the program needs.
+PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# What the tests, the benchmarks and the package checks need besides.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth desktop-file-utils appstream dpkg-dev x11-utils)
 
 install_missing_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -26,9 +29,16 @@ install_missing_packages() {
   fi
 }
 
-build() {
+# configure [cache options...]: configures the build directory once; options
+# given later are applied to the existing configuration.
+configure() {
   if [ ! -f "$BUILD/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  elif [ $# -gt 0 ]; then
+    cmake -S "$ROOT" -B "$BUILD" "$@" >/dev/null
   fi
+}
+
+build() {
   cmake --build "$BUILD" -j2 "$@"
 }

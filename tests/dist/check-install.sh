@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop and a
+# user see of it: the files, the validated desktop entry and metainfo, and the
+# command-line options that work without a display.
+# Usage: check-install.sh BUILD_DIR
+set -euo pipefail
+BUILD="$1"
+PREFIX="$(mktemp -d)"
+trap 'rm -rf "$PREFIX"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
+APP=example.kestgroup.OrvaneCalculator
+for f in bin/orvane-calculator \
+         share/applications/$APP.desktop \
+         share/metainfo/$APP.metainfo.xml \
+         share/icons/hicolor/scalable/apps/orvane-calculator.svg \
+         share/icons/hicolor/48x48/apps/orvane-calculator.png \
+         share/icons/hicolor/256x256/apps/orvane-calculator.png \
+         share/man/man1/orvane-calculator.1; do
+  [ -f "$PREFIX/$f" ] || fail "not installed: $f"
+done
+desktop-file-validate "$PREFIX/share/applications/$APP.desktop" | { ! grep -E 'error|warning'; } ||
+  fail "desktop entry does not validate"
+appstreamcli validate --no-net "$PREFIX/share/metainfo/$APP.metainfo.xml" >/dev/null || fail "metainfo does not validate"
+grep -qx 'Categories=Utility;Calculator;Network;' "$PREFIX/share/applications/$APP.desktop" || fail "categories"
+grep -q "OUI.txt" "$PREFIX/share/man/man1/orvane-calculator.1" && grep -q "^.TH ORVANE-CALCULATOR 1 " "$PREFIX/share/man/man1/orvane-calculator.1" || fail "manual page"
+
+PROGRAM="$PREFIX/bin/orvane-calculator"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" --version)" = "Orvane Calculator 3.01" ] ||
+  fail "--version"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" --help | grep -q -- '--version' || fail "--help"
+status=0
+err="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" 2>&1 >/dev/null)" || status=$?
+[ "$status" -eq 1 ] || fail "without a display the exit status is $status, not 1"
+[ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && printf '%s' "$err" | grep -q 'display' ||
+  fail "without a display the message is: $err"
+echo "install checks passed"
