@@ -45,10 +45,9 @@ QFrame* NewLogoPanel(QWidget* parent, const char* name, int width, int height) {
   panel->setFrameShape(QFrame::Box);
   panel->setFixedHeight(height);
   panel->setMinimumWidth(width);
+  // White on a light desktop; on a dark one the panels do not glare.
   panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  panel->setPalette(palette);
+  panel->setBackgroundRole(QPalette::Base);
   return panel;
 }
 }  // namespace

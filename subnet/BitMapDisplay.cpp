@@ -2,6 +2,7 @@
 // subnet and host bits of the bit-map boxes.
 #include <QColor>
 
+#include "controls/ColourContrast.h"
 #include "subnet/BitMapColours.h"
 #include "subnet/SubnetCalculator.h"
 
@@ -18,10 +19,14 @@ TDrawTextFormat PieceFormat(const TKestCustomLabel& control) {
   return format;
 }
 
-QColor PartColour(TBitMapPart part, const QColor& fontColour) {
+// The part's colour, lightened as much as a dark background needs to keep it readable.
+QColor PartColour(TBitMapPart part, const QColor& fontColour, const QColor& background) {
   if (part == bpPlain) return fontColour;
   const TBitMapColour& colour = BitMapColours[part];
-  return QColor(colour.Red, colour.Green, colour.Blue);
+  const auto channel = [](int value) { return static_cast<std::uint8_t>(value); };
+  const TRgb readable = ReadableOn({colour.Red, colour.Green, colour.Blue},
+                                   {channel(background.red()), channel(background.green()), channel(background.blue())});
+  return QColor(readable.Red, readable.Green, readable.Blue);
 }
 
 // The rectangle's right edge moved onto its left edge, where the first piece starts.
@@ -45,7 +50,7 @@ void TSubnetCalculator::BitMapLabelCustomDraw(QObject* Sender, const QRect& ARec
   const TDrawTextFormat format = PieceFormat(*label);
   QRect run = StartOfRun(ARect);
   for (const TBitMapPiece& piece : BitMapLegendPieces(title, isSubnetLabel)) {
-    canvas.FontColor = PartColour(piece.Part, fontColour);
+    canvas.FontColor = PartColour(piece.Part, fontColour, canvas.Brush.color());
     DrawTextPiece(canvas, run, format, QString::fromStdString(piece.Text));
   }
 }
@@ -71,7 +76,7 @@ void TSubnetCalculator::BitMapTextBoxCustomDraw(QObject* Sender, const QRect& AR
   QRect run = StartOfRun(inside);
   for (const TBitMapRun& piece :
        BitMapRuns(static_cast<std::size_t>(text.size()), networkBits, subnetBits, hostBits)) {
-    canvas.FontColor = PartColour(piece.Part, fontColour);
+    canvas.FontColor = PartColour(piece.Part, fontColour, canvas.Brush.color());
     DrawTextPiece(canvas, run, format,
                   text.mid(static_cast<qsizetype>(piece.Start), static_cast<qsizetype>(piece.Length)));
   }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "controls/ColourContrast.h"
 #include "controls/KestIPAddrEdit.h"
 #include "platform/RadioGroup.h"
 #include "platform/ValueComboBox.h"
@@ -180,6 +181,33 @@ TEST_F(BitMapDisplayTest, ShortTextColouredAsFarAsItGoes) {
   for (int i = 0; i < 13; ++i)
     ExpectCell(image, 1 + i * cell, 1 + (i + 1) * cell, i == 8 ? '.' : 'n', "character " + std::to_string(i + 1));
   EXPECT_EQ(Count(image, 1 + 13 * cell, image.width(), Green), 0);
+}
+
+// On a dark desktop palette each part keeps its hue and reads at 4.5:1 or more
+// against the box, measured on the drawn pixels.
+TEST_F(BitMapDisplayTest, DarkPaletteKeepsHuesReadable) {
+  QPalette dark = TestPalette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    dark.setColor(group, QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(group, QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(group, QPalette::WindowText, QColor(230, 230, 230));
+  }
+  Calculator.setPalette(dark);
+  PickMaskBits(24);
+  const QImage image = Render(Calculator.SubnetBitMapTextBox);
+  const auto rgb = [](QColor c) { return TRgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())}; };
+  const TRgb background = rgb(QColor(53, 53, 53));
+  for (const QColor& specified : {Navy, Maroon, Green}) {
+    // The most contrasting pixel of the part's hue is its ink.
+    double best = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor pixel = image.pixelColor(x, y);
+        if (pixel.saturation() < 64 || std::abs(pixel.hue() - specified.hue()) > 3) continue;
+        best = std::max(best, ContrastRatio(rgb(pixel), background));
+      }
+    EXPECT_GE(best, 4.5) << specified.name().toStdString();
+  }
 }
 
 }  // namespace
