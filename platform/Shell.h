@@ -18,4 +18,6 @@ void OpenDocument(const QString& url);
 void Beep();
 
 // A picture of the program's resources by name ("ORVANECALCLOGO"); a null pixmap when absent.
+// On a high-density screen it has twice the pixels at the same size on screen.
 QPixmap LoadBitmapResource(const QString& name);
+QPixmap LoadBitmapResource(const QString& name, qreal devicePixelRatio);

@@ -85,3 +85,8 @@ glyph TOWERCPU $GRAY -stroke black -fill '#C0C0C0' -draw 'rectangle 24,3 37,37' 
   -fill black -draw 'rectangle 26,7 35,8 rectangle 26,12 35,13' -fill lime -stroke none -draw 'rectangle 29,32 31,33' \
   -stroke black -fill '#C0C0C0' -draw 'rectangle 1,10 21,27' -fill '#008080' -draw 'rectangle 4,13 18,24' \
   -fill '#C0C0C0' -draw 'rectangle 8,28 14,30 rectangle 4,31 18,33'
+
+# Twice the size for high-density screens: each pixel doubled, so the pixel art stays crisp.
+for name in ATM DQDB ETHERNET FDDI HIPPI OTHER SATELLITE TCARRIER TOKENRING UNKNOWNNETWORK X25 DESKTOPCPU TOWERCPU; do
+  convert "$name.png" -scale 200% -define png:exclude-chunks=date,time "PNG8:$name@2x.png"
+done

@@ -19,6 +19,12 @@ TEST(ShellTest, PicturesAreCompiledIn) {
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), c.Size);
     EXPECT_TRUE(picture.hasAlphaChannel());
+    // High-density screens get twice the pixels at the same size on screen.
+    for (const qreal ratio : {1.5, 2.0}) {
+      const QPixmap sharp = LoadBitmapResource(c.Name, ratio);
+      EXPECT_EQ(sharp.size(), c.Size * 2);
+      EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(c.Size));
+    }
   }
   EXPECT_TRUE(LoadBitmapResource("NOSUCHPICTURE").isNull());
 }
