@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLocale>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -66,6 +67,7 @@ void ExpectRows(const std::vector<TRow>& actual, const std::vector<TRow>& expect
 
 TEST_F(LatencyStats, PageIsLaidOutForUse) {
   EXPECT_EQ(Directions->title(), "Packet &Direction");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Directions)->text(QAccessible::Name), "Packet Direction");
   ASSERT_EQ(Directions->ItemCount(), 3);
   EXPECT_EQ(Directions->Item(0)->text(), "Clt -> Svr");
   EXPECT_EQ(Directions->Item(1)->text(), "Clt <- Svr");

@@ -1,5 +1,6 @@
 #include "radix/RadixerCalculator.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -241,8 +242,10 @@ TEST_F(RadixerCalculatorTest, LabelsNameTheirFields) {
     auto* edit = Find<TNumberEdit>(field.first);
     EXPECT_EQ(label->FocusControl(), edit) << labelName;
     EXPECT_EQ(label->Caption().remove('&'), field.second) << labelName;
-    EXPECT_EQ(edit->accessibleName(), field.second) << labelName;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), field.second) << labelName;
   }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Find<TRadioGroup>("NumberWidthGroup"))->text(QAccessible::Name),
+            "Number Width");
 }
 
 TEST_F(RadixerCalculatorTest, KeyboardReachesEveryControlInOrder) {
