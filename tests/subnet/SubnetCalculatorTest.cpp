@@ -8,6 +8,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "controls/KestIPAddrEdit.h"
 #include "platform/Clipboard.h"
 #include "platform/RadioGroup.h"
@@ -136,16 +138,29 @@ TEST_F(SubnetCalculatorTest, ChoosingAClassMovesTheFirstOctetIntoIt) {
     std::uint32_t Address;
     int Class;
     const char* Result;
+    std::function<void(QRadioButton*)> Choose;
   };
-  const Case cases[] = {{Dotted(10, 1, 2, 3), 1, "128.1.2.3"},
-                        {Dotted(200, 1, 2, 3), 0, "126.1.2.3"},
-                        {Dotted(1, 2, 3, 4), 2, "192.2.3.4"},
-                        {Dotted(150, 1, 2, 3), 1, "150.1.2.3"}};
+  const auto click = [](QRadioButton* item) { item->click(); };
+  const auto check = [](QRadioButton* item) { item->setChecked(true); };
+  const auto toggleAction = [](QRadioButton* item) {
+    QAccessible::queryAccessibleInterface(item)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+  };
+  const Case cases[] = {{Dotted(10, 1, 2, 3), 1, "128.1.2.3", click},
+                        {Dotted(200, 1, 2, 3), 0, "126.1.2.3", click},
+                        {Dotted(1, 2, 3, 4), 2, "192.2.3.4", click},
+                        {Dotted(150, 1, 2, 3), 1, "150.1.2.3", click},
+                        {Dotted(200, 1, 2, 3), 0, "126.1.2.3", check},
+                        {Dotted(10, 1, 2, 3), 2, "192.1.2.3", toggleAction}};
   for (const Case& c : cases) {
     EnterFirstOctet(c.Address);
-    Calculator.AddressTypeRadioGroup->Item(c.Class)->click();
+    c.Choose(Calculator.AddressTypeRadioGroup->Item(c.Class));
     EXPECT_EQ(Address(), c.Result);
     EXPECT_EQ(ClassIndex(), c.Class);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Calculator.ClassBitMapTextBox)
+                    ->text(QAccessible::Name)
+                    .startsWith(QStringLiteral("Class %1 Bit Map").arg(QChar('A' + c.Class))))
+        << c.Result;
   }
 }
 
