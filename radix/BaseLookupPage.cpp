@@ -122,10 +122,11 @@ void TRadixerCalculator::FillLookupTable() {
   const std::int32_t to = HexLookupToSpinEdit->Value();
   LookupStringGrid->SetRowCount(LookupRowCount(from, to));
   int row = 1;
+  TLookupRowText texts;
   for (const TLookupBand& band : LookupBands(from, to)) {
     for (std::int64_t n = band.Low; n <= band.High; ++n) {
-      const TLookupRow texts = FormatLookupRow(static_cast<std::int32_t>(n), band);
-      LookupStringGrid->SetRowUtf8(row++, {texts.Decimal, texts.Hexadecimal, texts.Binary, texts.Octal});
+      texts.Format(static_cast<std::int32_t>(n), band);
+      LookupStringGrid->SetRowUtf8(row++, {texts.Decimal(), texts.Hexadecimal(), texts.Binary(), texts.Octal()});
       if (!band.First && row % RowsPerMessageCheck == 0) ProcessMessages();
     }
   }

@@ -2,7 +2,8 @@
 // The rows of the base lookup table: a range of numbers in decimal,
 // hexadecimal, binary and octal, the digit counts growing with the numbers.
 #include <cstdint>
-#include <string>
+#include <cstddef>
+#include <string_view>
 #include <vector>
 
 // The numbers of a range that share their digit counts.
@@ -23,11 +24,26 @@ std::vector<TLookupBand> LookupBands(std::int32_t from, std::int32_t to);
 // Throws std::overflow_error when To - From exceeds 2147483645.
 std::int32_t LookupRowCount(std::int32_t from, std::int32_t to);
 
-// The four texts of one row.
-struct TLookupRow {
-  std::string Decimal;
-  std::string Hexadecimal;
-  std::string Binary;
-  std::string Octal;
+// The four texts of one row, written into buffers of its own so that a fill
+// of millions of rows allocates nothing per row. Each text equals the one of
+// the conversion routines with the band's digit count (IntToHex,
+// IntToBinStr, IntToOctStr), as every number of a band fits its digit counts.
+class TLookupRowText {
+ public:
+  // `n` lies within `band`.
+  void Format(std::int32_t n, const TLookupBand& band);
+  std::string_view Decimal() const { return {FDecimal, DecimalLength}; }
+  std::string_view Hexadecimal() const { return {FHexadecimal, HexLength}; }
+  std::string_view Binary() const { return {FBinary, BinLength}; }
+  std::string_view Octal() const { return {FOctal, OctLength}; }
+
+ private:
+  char FDecimal[10];
+  char FHexadecimal[8];
+  char FBinary[32];
+  char FOctal[11];
+  std::size_t DecimalLength = 0;
+  std::size_t HexLength = 0;
+  std::size_t BinLength = 0;
+  std::size_t OctLength = 0;
 };
-TLookupRow FormatLookupRow(std::int32_t n, const TLookupBand& band);
