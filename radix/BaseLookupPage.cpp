@@ -72,7 +72,9 @@ void TRadixerCalculator::CreateBaseLookupPage() {
   QFont cellFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   cellFont.setPixelSize(13);
   LookupStringGrid->setFont(cellFont);
-  LookupStringGrid->SetFixedFont(page->font());
+  QFont headingFont = page->font();
+  headingFont.setPixelSize(11);
+  LookupStringGrid->SetFixedFont(headingFont);
   layout->addWidget(LookupStringGrid, 1);
 
   setTabOrder(HexLookupFromSpinEdit, HexLookupToSpinEdit);
