@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTest>
@@ -154,6 +155,22 @@ TEST(KestSpinEditTest, ArrowButtonsStepAndGiveTheFieldTheFocus) {
   QTest::mouseClick(form.Down(), Qt::LeftButton);
   EXPECT_EQ(form.Edit->Value(), 15) << "a read-only field only beeps";
   EXPECT_EQ(form.Events, (Strings{"up clicking", "up click", "down clicking", "down click"}));
+}
+
+TEST(KestSpinEditTest, HeldArrowStopsWhenAStepOpensAModalBox) {
+  TSpinForm form;
+  form.Range(0, 100, 10);
+  QDialog box(&form.Window);
+  box.setModal(true);
+  int steps = 0;
+  form.Edit->OnUpClicking = [&](QObject*) {
+    if (++steps == 1) box.show();
+  };
+  QTest::mousePress(form.Up(), Qt::LeftButton);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !form.Up()->isDown(); })) << "still repeating behind the box";
+  EXPECT_EQ(steps, 1);
+  EXPECT_EQ(form.Edit->Value(), 11);
+  box.hide();
 }
 
 TEST(KestSpinEditTest, StepPastTheThirtyTwoBitRangeIsAnError) {
