@@ -109,7 +109,9 @@ void TRadixerCalculator::RadixerPageControlChange(QObject*) {
 void TRadixerCalculator::BaseLookupTableClipboardButtonClick(QObject*) { LookupStringGrid->CopyToClipboard(); }
 
 void TRadixerCalculator::FillLookupTable() {
-  if (!LookupTableStale || RadixerPageControl->currentWidget() != BaseLookupTabSheet || Loading) return;
+  if (LookupFilling || !LookupTableStale || RadixerPageControl->currentWidget() != BaseLookupTabSheet || Loading)
+    return;
+  const QScopedValueRollback<bool> filling(LookupFilling, true);
   const TBusyCursor busy;
   ProcessMessages();
   // The range cannot change while the fill lets other events run.
