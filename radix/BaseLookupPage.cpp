@@ -1,7 +1,6 @@
 // The Base Lookup page: a range of numbers listed in four bases.
 #include <QBoxLayout>
 #include <QFontDatabase>
-#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QToolButton>
@@ -11,6 +10,7 @@
 #include "controls/KestLabel.h"
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
+#include "controls/RangeFillLock.h"
 #include "platform/Application.h"
 #include "platform/Hint.h"
 #include "platform/Shell.h"
@@ -114,13 +114,7 @@ void TRadixerCalculator::FillLookupTable() {
   const QScopedValueRollback<bool> filling(LookupFilling, true);
   const TBusyCursor busy;
   ProcessMessages();
-  // The range cannot change while the fill lets other events run.
-  HexLookupFromSpinEdit->setEnabled(false);
-  HexLookupToSpinEdit->setEnabled(false);
-  const auto enable = qScopeGuard([this] {
-    HexLookupFromSpinEdit->setEnabled(true);
-    HexLookupToSpinEdit->setEnabled(true);
-  });
+  const TRangeFillLock locked(HexLookupFromSpinEdit, HexLookupToSpinEdit);
 
   const std::int32_t from = HexLookupFromSpinEdit->Value();
   const std::int32_t to = HexLookupToSpinEdit->Value();

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFontMetrics>
 #include <QTabWidget>
 #include <QTest>
@@ -102,8 +103,14 @@ TEST_F(BaseLookupPageTest, EachEndDragsTheOther) {
   Enter(From, 20);
   Enter(To, 10);
   EXPECT_EQ(Shown(), (Texts{"10", "10", "10", "10"}));
-  QTest::keyClick(To, Qt::Key_Up);
-  EXPECT_EQ(Shown(), (Texts{"10", "11", "10", "11"}));
+
+  Calculator->show();
+  Calculator->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Calculator.get()));
+  To->setFocus();
+  for (int step = 0; step < 2; ++step) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_TRUE(To->hasFocus()) << "the field keeps the focus through the fill its step starts";
+  EXPECT_EQ(Shown(), (Texts{"10", "12", "10", "12"}));
 }
 
 TEST_F(BaseLookupPageTest, LargeRangeIsShownOnlyWhenTheUserAgrees) {
