@@ -1,6 +1,7 @@
 #include "latency/PlimsolNetworkButton.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
@@ -74,6 +75,16 @@ void TNetworkButton::contextMenuEvent(QContextMenuEvent* event) {
   // A right press has opened the menu already; the menu key opens it on the element.
   if (event->reason() == QContextMenuEvent::Keyboard) Menu->popup(mapToGlobal(rect().center()));
   event->accept();
+}
+
+void TNetworkButton::keyPressEvent(QKeyEvent* event) {
+  // Shift+F10 opens the menu as the menu key does.
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    Menu->popup(mapToGlobal(rect().center()));
+    event->accept();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 void TNetworkButton::DoRemove() {
