@@ -1,20 +1,26 @@
 #include "latency/LatencyCalculator.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLocale>
 #include <QFocusEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "controls/KestPanels.h"
 #include "latency/LatencyModel.h"
 #include "latency/NetworkLayout.h"
+#include "latency/LatencyFormat.h"
 #include "latency/PlimsolNetworkButton.h"
+#include "latency/PlimsolNetworkButtonForm.h"
 #include "latency/SampleChain.h"
 #include "platform/Hint.h"
+#include "platform/Registry.h"
 
 TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
     : QWidget(parent), Loading(loading) {
@@ -87,7 +93,42 @@ void TLatencyCalculator::InitLatencyCalculator() {
   PlaceServer();
   TowerNetworkButton->UpdateHint();
   UpdateTabOrder();
+  GetNetworkButtonForm(true, this);
+  LoadLatencySettings();
+  GetNetworkButtonForm(true, this)->OnApply = [this](QObject*) { NetworkButtonFormApply(); };
+  LatencyPageControlChange();
 }
+
+void TLatencyCalculator::LoadLatencySettings() {
+  TRegistry registry;
+  if (!registry.OpenKeyReadOnly(LatencySettingsKey)) return;
+  TNetworkButtonForm* form = GetNetworkButtonForm(true, this);
+  // The key is optional and never written: a value of another type reads as
+  // none, and a count beyond the chain stops at its last network.
+  if (registry.GetDataType("NumNetworks") != TRegDataType::rdInteger) return;
+  const qsizetype count = std::clamp<qsizetype>(registry.ReadInteger("NumNetworks"), 0, NetworkChain.size() - 2);
+  for (qsizetype i = 1; i <= count; ++i) {
+    TNetworkButton* element = NetworkChain[i];
+    form->SetKind(element->NetworkButtonKind());
+    QComboBox* topologies = form->TopologyComboBox;
+    int index = topologies->findText(element->NetworkName(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index == -1 && element->NetworkName() != "<Unknown Topology>") {
+      topologies->addItem(element->NetworkName());
+      index = topologies->count() - 1;
+      topologies->setCurrentIndex(index);
+    }
+    element->SetTopologyIndex(static_cast<std::int16_t>(index));
+    const QString bandwidth =
+        QString::fromStdString(FormatGeneral(element->Bandwidth(), 6, QLocale().decimalPoint().toStdString()));
+    QComboBox* bandwidths = form->BandwidthComboBox;
+    if (bandwidths->findText(bandwidth, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0 && bandwidth != "0") {
+      bandwidths->addItem(bandwidth);
+      bandwidths->setCurrentIndex(bandwidths->count() - 1);
+    }
+  }
+}
+
+void TLatencyCalculator::NetworkButtonFormApply() { ChainDirty = true; }
 
 void TLatencyCalculator::BuildSampleChain() {
   LatencyPageControl->setCurrentWidget(NetworkSetupTabSheet);
@@ -116,6 +157,9 @@ void TLatencyCalculator::SelectNetwork(TNetworkButton* element) {
   // A hidden element cannot take the focus; it then stays where it is.
   if (!Loading && element->isVisible()) element->setFocus(Qt::OtherFocusReason);
   UpdateToolBar();
+  // An open dialog follows the selection.
+  TNetworkButtonForm* form = GetNetworkButtonForm(false);
+  if (form && form->isVisible()) form->ShowFor(element);
 }
 
 TNetworkButton* TLatencyCalculator::InsertNetwork() {

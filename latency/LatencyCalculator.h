@@ -26,6 +26,10 @@ class TSuperStringGrid;
 class TLatencyCalculator : public QWidget {
   Q_OBJECT
  public:
+  // Read at start-up when present; the program never creates or writes it.
+  static constexpr const char* LatencySettingsKey =
+      "Software\\Kest Group\\Plimsol Calculator\\3.01\\3.01\\LatencyCalc";
+
   // `loading` is the main window's start-up flag.
   TLatencyCalculator(const bool& loading, QWidget* parent);
 
@@ -75,6 +79,8 @@ class TLatencyCalculator : public QWidget {
   void RemoveNetworkItemClick();
   void RemoveSubmenuClick(QAction* entry);
   void CopyNetworkSetupButtonClick();
+  // The properties dialog stored values: the results are stale.
+  void NetworkButtonFormApply();
   void NetworkSetupTabSheetEnter();
   void NetworkSetupTabSheetExit();
 

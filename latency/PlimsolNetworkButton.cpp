@@ -9,6 +9,7 @@
 #include "latency/LatencyFormat.h"
 #include "latency/LatencyModel.h"
 #include "latency/NetworkLayout.h"
+#include "latency/PlimsolNetworkButtonForm.h"
 #include "platform/Hint.h"
 #include "platform/Shell.h"
 
@@ -22,8 +23,7 @@ TNetworkButton::TNetworkButton(QWidget* parent)
   setIconSize(QSize(GlyphSize, GlyphSize));
   PropertiesAction = Menu->addAction("Properties...");
   PropertiesAction->setObjectName("PropertiesEntry");
-  // The properties dialog is not part of the program yet.
-  PropertiesAction->setEnabled(false);
+  connect(PropertiesAction, &QAction::triggered, this, [this] { GetNetworkButtonForm(true, window())->ShowFor(this); });
   RemoveSeparator = Menu->addSeparator();
   RemoveAction = Menu->addAction("Remove");
   RemoveAction->setObjectName("RemoveEntry");
