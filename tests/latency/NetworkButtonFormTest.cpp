@@ -1,6 +1,7 @@
 #include "latency/PlimsolNetworkButtonForm.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -189,6 +190,8 @@ TEST(LatencySettings, CountIsClampedAndAValueOfAnotherTypeReadsNothing) {
     EXPECT_EQ(GetNetworkButtonForm(false)->CurrentKind, c.Kind);
     EXPECT_EQ(calculator.NetworkChain.size(), 6);
   }
+  // The other tests start without the key, as a normal start does.
+  QFile::remove(RegistryFilePath());
 }
 
 }  // namespace
