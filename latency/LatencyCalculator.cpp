@@ -1,20 +1,26 @@
 #include "latency/LatencyCalculator.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLocale>
 #include <QFocusEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
+#include "controls/KestPanels.h"
 #include "latency/LatencyModel.h"
 #include "latency/NetworkLayout.h"
+#include "latency/LatencyFormat.h"
 #include "latency/PlimsolNetworkButton.h"
+#include "latency/PlimsolNetworkButtonForm.h"
 #include "latency/SampleChain.h"
-
-namespace {
-// The panel's size as laid out, until the window first lays it out anew.
-constexpr QSize NetworkSetupPanelDesignSize(265, 214);
-constexpr int NetworkSetupToolBarSpace = 32;
-}  // namespace
+#include "platform/Hint.h"
+#include "platform/Registry.h"
 
 TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
     : QWidget(parent), Loading(loading) {
@@ -35,16 +41,7 @@ TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
   LatencyPageControl->addTab(LatencyStatsTabSheet, "Latency Statistics");
   LatencyPageControl->addTab(LatencyGraphsTabSheet, "Latency Graphs");
 
-  auto* setupLayout = new QVBoxLayout(NetworkSetupTabSheet);
-  setupLayout->setContentsMargins(0, NetworkSetupToolBarSpace, 0, 0);
-  NetworkSetupPanel = new QWidget(NetworkSetupTabSheet);
-  NetworkSetupPanel->setObjectName("NetworkSetupPanel");
-  NetworkSetupPanel->setBackgroundRole(QPalette::Base);
-  NetworkSetupPanel->setAutoFillBackground(true);
-  NetworkSetupPanel->resize(NetworkSetupPanelDesignSize);
-  NetworkSetupPanel->installEventFilter(this);
-  setupLayout->addWidget(NetworkSetupPanel);
-
+  CreateNetworkSetupPage();
   DesktopNetworkButton = CreateHost(nbDesktopCPU, "DesktopNetworkButton", "Client");
   const TElementPlace client = AnchoredPlace(ClientAnchor, NetworkSetupPanel->width(),
                                              NetworkSetupPanel->height());
@@ -53,6 +50,7 @@ TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
   PlaceServer();
 
   CreateLatencyStatsPage();
+  CreateLatencyGraphsPage();
   connect(LatencyPageControl, &QTabWidget::currentChanged, this, [this] { LatencyPageControlChange(); });
 }
 
@@ -94,7 +92,43 @@ void TLatencyCalculator::InitLatencyCalculator() {
   DesktopNetworkButton->UpdateHint();
   PlaceServer();
   TowerNetworkButton->UpdateHint();
+  UpdateTabOrder();
+  GetNetworkButtonForm(true, this);
+  LoadLatencySettings();
+  GetNetworkButtonForm(true, this)->OnApply = [this](QObject*) { NetworkButtonFormApply(); };
+  LatencyPageControlChange();
 }
+
+void TLatencyCalculator::LoadLatencySettings() {
+  TRegistry registry;
+  if (!registry.OpenKeyReadOnly(LatencySettingsKey)) return;
+  TNetworkButtonForm* form = GetNetworkButtonForm(true, this);
+  // The key is optional and never written: a value of another type reads as
+  // none, and a count beyond the chain stops at its last network.
+  if (registry.GetDataType("NumNetworks") != TRegDataType::rdInteger) return;
+  const qsizetype count = std::clamp<qsizetype>(registry.ReadInteger("NumNetworks"), 0, NetworkChain.size() - 2);
+  for (qsizetype i = 1; i <= count; ++i) {
+    TNetworkButton* element = NetworkChain[i];
+    form->SetKind(element->NetworkButtonKind());
+    QComboBox* topologies = form->TopologyComboBox;
+    int index = topologies->findText(element->NetworkName(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index == -1 && element->NetworkName() != "<Unknown Topology>") {
+      topologies->addItem(element->NetworkName());
+      index = topologies->count() - 1;
+      topologies->setCurrentIndex(index);
+    }
+    element->SetTopologyIndex(static_cast<std::int16_t>(index));
+    const QString bandwidth =
+        QString::fromStdString(FormatGeneral(element->Bandwidth(), 6, QLocale().decimalPoint().toStdString()));
+    QComboBox* bandwidths = form->BandwidthComboBox;
+    if (bandwidths->findText(bandwidth, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0 && bandwidth != "0") {
+      bandwidths->addItem(bandwidth);
+      bandwidths->setCurrentIndex(bandwidths->count() - 1);
+    }
+  }
+}
+
+void TLatencyCalculator::NetworkButtonFormApply() { ChainDirty = true; }
 
 void TLatencyCalculator::BuildSampleChain() {
   LatencyPageControl->setCurrentWidget(NetworkSetupTabSheet);
@@ -122,6 +156,10 @@ void TLatencyCalculator::SelectNetwork(TNetworkButton* element) {
   CurrentElement = element;
   // A hidden element cannot take the focus; it then stays where it is.
   if (!Loading && element->isVisible()) element->setFocus(Qt::OtherFocusReason);
+  UpdateToolBar();
+  // An open dialog follows the selection.
+  TNetworkButtonForm* form = GetNetworkButtonForm(false);
+  if (form && form->isVisible()) form->ShowFor(element);
 }
 
 TNetworkButton* TLatencyCalculator::InsertNetwork() {
@@ -133,15 +171,22 @@ TNetworkButton* TLatencyCalculator::InsertNetwork() {
   network->setParent(NetworkSetupPanel);
   network->show();
   const qsizetype current = NetworkChain.indexOf(CurrentElement);
-  NetworkChain.insert(current <= 0 ? 1 : current, network);
+  const qsizetype index = current <= 0 ? 1 : current;
+  NetworkChain.insert(index, network);
   NetworkSetupPanel->update();
   SelectNetwork(network);
+  // Entry k of the Remove submenu belongs to chain element k + 1.
+  QAction* entry = new QAction(RemoveNetworkMenu);
+  const QList<QAction*> entries = RemoveNetworkMenu->actions();
+  RemoveNetworkMenu->insertAction(index - 1 < entries.size() ? entries[index - 1] : nullptr, entry);
   if (NetworkChain.size() == 3) {
     network->SetRemoveEntriesVisible(false);
   } else if (NetworkChain.size() == 4) {
     NetworkChain[1]->SetRemoveEntriesVisible(true);
     NetworkChain[2]->SetRemoveEntriesVisible(true);
+    RemoveNetworkItem->setVisible(true);
   }
+  UpdateTabOrder();
   ChainDirty = true;
   return network;
 }
@@ -177,24 +222,62 @@ void TLatencyCalculator::RecomputeLatency() {
   ChainDirty = false;
 }
 
-void TLatencyCalculator::NetworkButtonMouseDown(TNetworkButton* sender, Qt::MouseButton,
+void TLatencyCalculator::NetworkButtonMouseDown(TNetworkButton* sender, Qt::MouseButton button,
                                                 Qt::KeyboardModifiers, int x, int y) {
   GrabOffsetX = x;
   GrabOffsetY = y;
   SelectNetwork(sender);
+  // The hosts are never dragged; a network's drag starts once the mouse has moved far enough.
+  const bool network = sender != NetworkChain.first() && sender != NetworkChain.last();
+  DragCandidate = button == Qt::LeftButton && network ? sender : nullptr;
+  DragStart = QPoint(x, y);
+  Dragging = false;
+}
+
+bool TLatencyCalculator::DragFilter(TNetworkButton* element, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (!Dragging && (at - DragStart).manhattanLength() < QApplication::startDragDistance()) return false;
+    if (!Dragging) {
+      Dragging = true;
+      NetworkButtonStartDrag(element);
+    }
+    NetworkButtonDragOver(element, element, at.x(), at.y());
+    return true;
+  }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const bool dragged = Dragging;
+    DragCandidate = nullptr;
+    Dragging = false;
+    if (dragged) {
+      NetworkButtonEndDrag(element);
+      // A drag is not a click.
+      element->setDown(false);
+      return true;
+    }
+  }
+  return false;
 }
 
 void TLatencyCalculator::NetworkButtonRemove(TNetworkButton* sender) {
   const qsizetype index = NetworkChain.indexOf(sender);
   // Only networks leave the chain, and never the last one.
   if (NetworkChain.size() > 3 && index >= 1 && index < NetworkChain.size() - 1) {
+    delete RemoveNetworkMenu->actions().at(index - 1);
+    if (sender == DragCandidate) DragCandidate = nullptr;
+    // The status bar would keep showing the hint of the element under the mouse.
+    if (sender->underMouse()) ClearStatusHint(this);
     sender->hide();
     NetworkChain.removeAt(index);
     // Its own menu may still be running the Remove entry.
     sender->deleteLater();
     NetworkSetupPanel->update();
     SelectNetwork(NetworkChain[index]);
-    if (NetworkChain.size() == 3) NetworkChain[1]->SetRemoveEntriesVisible(false);
+    if (NetworkChain.size() == 3) {
+      RemoveNetworkItem->setVisible(false);
+      NetworkChain[1]->SetRemoveEntriesVisible(false);
+    }
+    UpdateTabOrder();
   }
   ChainDirty = true;
 }
@@ -215,6 +298,8 @@ bool TLatencyCalculator::eventFilter(QObject* watched, QEvent* event) {
   if (watched == NetworkSetupPanel && event->type() == QEvent::Resize && NetworkSetupPanel->isVisible()) {
     PlaceServer();
     NetworkSetupPanelResize();
+  } else if (watched == DragCandidate && DragFilter(static_cast<TNetworkButton*>(watched), event)) {
+    return true;
   } else if (event->type() == QEvent::FocusIn) {
     // Tabbing to an element selects it, as a click does.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();

@@ -2,19 +2,34 @@
 // The latency calculator: a chain of networks between a client and a server,
 // and the delays a request, a reply and a round trip meet on it.
 #include <QList>
+#include <QPair>
 #include <QWidget>
+#include <functional>
 
 #include "latency/NetworkKinds.h"
 
+class QAction;
+class QFrame;
+class QMenu;
 class QTabWidget;
+class QToolBar;
 class QToolButton;
+class TCanvas;
+class TCanvasPanel;
+class TKestCustomPanel;
+class TKestLabel;
 class TNetworkButton;
 class TRadioGroup;
+class TRainbowBar;
 class TSuperStringGrid;
 
 class TLatencyCalculator : public QWidget {
   Q_OBJECT
  public:
+  // Read at start-up when present; the program never creates or writes it.
+  static constexpr const char* LatencySettingsKey =
+      "Software\\Kest Group\\Plimsol Calculator\\3.01\\3.01\\LatencyCalc";
+
   // `loading` is the main window's start-up flag.
   TLatencyCalculator(const bool& loading, QWidget* parent);
 
@@ -35,11 +50,45 @@ class TLatencyCalculator : public QWidget {
   // left as they were and the chain stays dirty.
   void RecomputeLatency();
 
+  // Repaints the panel with the line joining the elements' centres in chain order.
+  void DrawConnections();
+  // Reads the networks' topologies and bandwidths into the properties dialog's
+  // lists when the optional "LatencyCalc" key says how many to read.
+  void LoadLatencySettings();
+
+  // Selects the element; a left press on a network may start dragging it.
   void NetworkButtonMouseDown(TNetworkButton* sender, Qt::MouseButton button,
                               Qt::KeyboardModifiers shift, int x, int y);
+  void NetworkButtonStartDrag(TNetworkButton* sender);
+  // The pointer at (x, y) inside `sender` while `source` is dragged.
+  void NetworkButtonDragOver(TNetworkButton* sender, QObject* source, int x, int y);
+  void NetworkButtonEndDrag(TNetworkButton* sender);
+  // The dragged element follows the pointer at (x, y) on the panel, keeping
+  // the point where it was grabbed under it.
+  void NetworkSetupPanelDragOver(QObject* source, int x, int y);
+  void NetworkSetupPanelCustomDraw(QObject* sender, const QRect& rect, bool& defaultDraw);
   // Takes a network out of the chain and frees it, unless it is the last one.
   void NetworkButtonRemove(TNetworkButton* sender);
   void NetworkSetupPanelResize();
+  // Swaps the selected network with its neighbour: left for MoveNetworkLeftButton.
+  void MoveNetworkButtonClick(QObject* sender);
+  void NewNetworkButtonClick();
+  // Back to the hosts and one network.
+  void ResetNetworkButtonClick();
+  // Numbers the Remove submenu's entries and makes the selection's the default.
+  void RemoveNetworkItemClick();
+  void RemoveSubmenuClick(QAction* entry);
+  void CopyNetworkSetupButtonClick();
+  // The properties dialog stored values: the results are stale.
+  void NetworkButtonFormApply();
+  void NetworkSetupTabSheetEnter();
+  void NetworkSetupTabSheetExit();
+
+  // Legend and bars for the chain as it is now.
+  void LatencyGraphsTabSheetEnter();
+  void LatencyGraphsTabSheetExit();
+  // The page's picture without the copy button.
+  void CopyLatencyGraphsButtonClick();
 
   // Brings the results up to date and lists the chosen direction in the table.
   void LatencyStatsTabSheetEnter();
@@ -51,12 +100,38 @@ class TLatencyCalculator : public QWidget {
   QWidget* NetworkSetupTabSheet;
   QWidget* LatencyStatsTabSheet;
   QWidget* LatencyGraphsTabSheet;
-  QWidget* NetworkSetupPanel;
+  QToolBar* NetworkSetupToolBar;
+  QToolButton* MoveNetworkLeftButton;
+  QToolButton* NewNetworkButton;
+  QToolButton* ResetNetworkButton;
+  QToolButton* MoveNetworkRightButton;
+  QToolButton* CopyNetworkSetupButton;
+  TCanvasPanel* NetworkSetupPanel;
+  QMenu* NetworkSetupPopupMenu;
+  QAction* NewNetworkItem;
+  QAction* RemoveNetworkItem;
+  QMenu* RemoveNetworkMenu;
   TNetworkButton* DesktopNetworkButton;
   TNetworkButton* TowerNetworkButton;
   TRadioGroup* PacketDirRadioGroup;
   QToolButton* CopyLatencyStatsButton;
   TSuperStringGrid* LatencyStatsStringGrid;
+  TCanvasPanel* LatencyGraphsCanvasPanel;
+  QFrame* Bevel1;
+  TKestLabel* Label42;
+  TKestLabel* Label43;
+  TKestLabel* Label44;
+  TRainbowBar* RainbowBarA;
+  TRainbowBar* RainbowBarB;
+  TRainbowBar* RainbowBarAB;
+  QToolButton* CopyLatencyGraphsButton;
+  TKestCustomPanel* Panel1;
+  // The legend's rows: label and colour panel, in palette order.
+  QList<QPair<TKestLabel*, TKestCustomPanel*>> LegendPairs;
+
+  // Entering a page that copies (true) and leaving it (false): the main
+  // window enables its Edit menu's Copy command accordingly.
+  std::function<void(bool enabled)> OnEditCopyEnabled;
 
   // Client first, server last, the networks between them in path order.
   QList<TNetworkButton*> NetworkChain;
@@ -77,9 +152,23 @@ class TLatencyCalculator : public QWidget {
   // Presses and keyboard focus on the element select it.
   void BindElement(TNetworkButton* element);
   void PlaceServer();
+  void CreateNetworkSetupPage();
+  void CreateLatencyGraphsPage();
   void CreateLatencyStatsPage();
+  // Tab goes through the elements in chain order.
+  void UpdateTabOrder();
+  // After a change of the selection or of the chain.
+  void UpdateToolBar();
+  void SetEditCopyEnabled(bool enabled);
+  // Mouse moves and the release of a press that may drag DragCandidate;
+  // true when the event was used by the drag.
+  bool DragFilter(TNetworkButton* element, QEvent* event);
   // Headings and alignments of the statistics table.
   void InitLatencyStats();
 
   const bool& Loading;
+  // The network a left press may start dragging, and whether it has started.
+  TNetworkButton* DragCandidate = nullptr;
+  QPoint DragStart;
+  bool Dragging = false;
 };

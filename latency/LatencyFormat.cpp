@@ -133,3 +133,42 @@ std::string DescriptionLine(const TNetworkElement& element, std::string_view dec
   }
   return line + ")";
 }
+
+std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSeparator) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  std::string plain;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) plain += text[i++];
+  bool digits = false;
+  bool separator = false;
+  while (i < text.size()) {
+    if (text[i] >= '0' && text[i] <= '9') {
+      plain += text[i++];
+      digits = true;
+    } else if (!separator && !decimalSeparator.empty() && text.substr(i).starts_with(decimalSeparator)) {
+      plain += '.';
+      i += decimalSeparator.size();
+      separator = true;
+    } else {
+      break;
+    }
+  }
+  if (!digits) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    plain += text[i++];
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) plain += text[i++];
+    bool exponentDigits = false;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+      plain += text[i++];
+      exponentDigits = true;
+    }
+    if (!exponentDigits) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  double value = 0;
+  const char* first = plain.data() + (plain.front() == '+' ? 1 : 0);
+  const auto [end, error] = std::from_chars(first, plain.data() + plain.size(), value);
+  if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}

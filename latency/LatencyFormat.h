@@ -2,6 +2,7 @@
 // How the latency calculator writes its numbers: the delays and shares of the
 // statistics and an element's description line. Each takes the user's decimal
 // separator, so the results read as the user writes numbers.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,3 +28,8 @@ std::string FormatPercent(float share, std::string_view decimalSeparator);
 // An element's one-line description: "Frame Relay (1.544 Mbps, 5 ms prop. delay)"
 // for a network, "Server (1024 B pkt., 1 ms proc. time)" for a host.
 std::string DescriptionLine(const TNetworkElement& element, std::string_view decimalSeparator);
+
+// A number as the user types it ("1,5" with a comma separator): an optional
+// sign, digits with at most one `decimalSeparator`, an optional exponent, and
+// surrounding spaces. Nothing for any other text or a value beyond a double.
+std::optional<double> ParseDecimal(std::string_view text, std::string_view decimalSeparator);

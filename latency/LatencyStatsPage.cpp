@@ -114,7 +114,15 @@ void TLatencyCalculator::LatencyStatsTabSheetEnter() {
 }
 
 void TLatencyCalculator::LatencyPageControlChange() {
-  if (LatencyPageControl->currentWidget() == LatencyStatsTabSheet) LatencyStatsTabSheetEnter();
+  QWidget* page = LatencyPageControl->currentWidget();
+  if (page == NetworkSetupTabSheet) {
+    NetworkSetupTabSheetEnter();
+  } else if (page == LatencyStatsTabSheet) {
+    SetEditCopyEnabled(true);
+    LatencyStatsTabSheetEnter();
+  } else if (page == LatencyGraphsTabSheet) {
+    LatencyGraphsTabSheetEnter();
+  }
 }
 
 void TLatencyCalculator::CopyLatencyStatsButtonClick() { LatencyStatsStringGrid->CopyToClipboard(); }

@@ -1,6 +1,7 @@
 #include "latency/PlimsolNetworkButton.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
@@ -8,6 +9,7 @@
 #include "latency/LatencyFormat.h"
 #include "latency/LatencyModel.h"
 #include "latency/NetworkLayout.h"
+#include "latency/PlimsolNetworkButtonForm.h"
 #include "platform/Hint.h"
 #include "platform/Shell.h"
 
@@ -21,8 +23,7 @@ TNetworkButton::TNetworkButton(QWidget* parent)
   setIconSize(QSize(GlyphSize, GlyphSize));
   PropertiesAction = Menu->addAction("Properties...");
   PropertiesAction->setObjectName("PropertiesEntry");
-  // The properties dialog is not part of the program yet.
-  PropertiesAction->setEnabled(false);
+  connect(PropertiesAction, &QAction::triggered, this, [this] { GetNetworkButtonForm(true, window())->ShowFor(this); });
   RemoveSeparator = Menu->addSeparator();
   RemoveAction = Menu->addAction("Remove");
   RemoveAction->setObjectName("RemoveEntry");
@@ -74,6 +75,16 @@ void TNetworkButton::contextMenuEvent(QContextMenuEvent* event) {
   // A right press has opened the menu already; the menu key opens it on the element.
   if (event->reason() == QContextMenuEvent::Keyboard) Menu->popup(mapToGlobal(rect().center()));
   event->accept();
+}
+
+void TNetworkButton::keyPressEvent(QKeyEvent* event) {
+  // Shift+F10 opens the menu as the menu key does.
+  if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    Menu->popup(mapToGlobal(rect().center()));
+    event->accept();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 void TNetworkButton::DoRemove() {

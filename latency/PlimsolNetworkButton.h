@@ -67,6 +67,7 @@ class TNetworkButton : public QPushButton {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void DoRemove();

@@ -13,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include "controls/KestIPAddrEdit.h"
+#include "controls/KestPanels.h"
+#include "latency/LatencyCalculator.h"
+#include "latency/PlimsolNetworkButton.h"
 #include "platform/RadioGroup.h"
 #include "platform/Registry.h"
 #include "subnet/SubnetCalculator.h"
@@ -166,6 +169,25 @@ TEST_F(MainFormTest, ArrowButtonsSitInTheLogoCorners) {
               QRect(client.right() + 1 - 17, client.top(), 17, 17));
     EXPECT_EQ(form.CalcImageDnButton->geometry().bottomRight(), client.bottomRight());
   }
+}
+
+TEST_F(MainFormTest, NetworkSetupPanelHasItsDesignedPlaceAtTheMinimumSize) {
+  TMainForm form;
+  form.FormCreate();
+  form.show();
+  form.SelectCalculator(2);
+  QCoreApplication::processEvents();
+  const TLatencyCalculator* latency = form.LatencyCalculator;
+  QWidget* panel = latency->NetworkSetupPanel;
+  EXPECT_EQ(panel->geometry(), QRect(0, 32, 265, 214));
+  // The sample networks line up with the server in the bottom right corner.
+  const TNetworkButton* server = latency->TowerNetworkButton;
+  EXPECT_EQ(latency->NetworkChain[2]->x(), server->x());
+  EXPECT_EQ(latency->NetworkChain[4]->y(), server->y());
+
+  form.resize(397, 505);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(panel->geometry(), QRect(0, 32, 365, 264));
 }
 
 TEST_F(MainFormTest, SettingsSurviveARestart) {

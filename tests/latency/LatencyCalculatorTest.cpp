@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QMenu>
 #include <QPointer>
 #include <QResizeEvent>
@@ -11,8 +15,11 @@
 #include <stdexcept>
 #include <vector>
 
+#include "controls/KestPanels.h"
 #include "latency/LatencyCalculator.h"
+#include "controls/KestStringGrid.h"
 #include "latency/LatencyFormat.h"
+#include "platform/Clipboard.h"
 #include "latency/PlimsolNetworkButton.h"
 
 namespace {
@@ -251,6 +258,163 @@ TEST_F(LatencyCalculator, ServerKeepsToTheCornerAndElementsStayOnThePanel) {
     EXPECT_EQ(At(1)->pos(), c.Ethernet);
     EXPECT_EQ(At(4)->pos(), c.TokenRing);
   }
+}
+
+TEST_F(LatencyCalculator, DraggingANetworkKeepsItEightPixelsInside) {
+  Calculator->resize(300, 300);
+  Calculator->show();
+  QWidget* panel = Calculator->NetworkSetupPanel;
+  const int right = panel->width() - 58;
+  const int bottom = panel->height() - 58;
+  struct TCase {
+    QPoint Pointer;  // on the panel
+    QPoint Expected;
+  };
+  const std::vector<TCase> cases{
+      {{0, 0}, {8, 8}},
+      {{100, 90}, {80, 70}},  // the grabbed point stays under the pointer
+      {{5000, 5000}, {right, bottom}},
+      {{27, 5000}, {8, bottom}},
+  };
+  TNetworkButton* fddi = At(2);
+  const QPoint grab(20, 20);
+  QTest::mousePress(fddi, Qt::LeftButton, {}, grab);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Pointer.x());
+    const QPoint local = c.Pointer - fddi->pos();
+    QMouseEvent move(QEvent::MouseMove, local, fddi->mapToGlobal(local), Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(fddi, &move);
+    EXPECT_EQ(fddi->pos(), c.Expected);
+  }
+  QTest::mouseRelease(fddi, Qt::LeftButton, {}, grab);
+  EXPECT_EQ(Calculator->NetworkChain.indexOf(fddi), 2);
+
+  // The hosts stay where they are.
+  TNetworkButton* client = At(0);
+  QTest::mousePress(client, Qt::LeftButton, {}, grab);
+  QMouseEvent move(QEvent::MouseMove, QPoint(120, 120), client->mapToGlobal(QPoint(120, 120)), Qt::NoButton,
+                   Qt::LeftButton, {});
+  QCoreApplication::sendEvent(client, &move);
+  QTest::mouseRelease(client, Qt::LeftButton, {}, grab);
+  EXPECT_EQ(client->pos(), QPoint(8, 8));
+}
+
+TEST_F(LatencyCalculator, MovingANetworkRightSwapsPlacesAndTableRows) {
+  Calculator->show();
+  EXPECT_TRUE(Calculator->MoveNetworkLeftButton->isEnabled());  // Token Ring
+  EXPECT_FALSE(Calculator->MoveNetworkRightButton->isEnabled());
+  TNetworkButton* ethernet = At(1);
+  TNetworkButton* fddi = At(2);
+  const QPoint ethernetPlace = ethernet->pos();
+  const QPoint fddiPlace = fddi->pos();
+  QTest::mouseClick(ethernet, Qt::LeftButton);
+  EXPECT_FALSE(Calculator->MoveNetworkLeftButton->isEnabled());
+  ASSERT_TRUE(Calculator->MoveNetworkRightButton->isEnabled());
+  Calculator->ChainDirty = false;
+  Calculator->MoveNetworkRightButton->click();
+  EXPECT_EQ(At(1), fddi);
+  EXPECT_EQ(At(2), ethernet);
+  EXPECT_EQ(ethernet->pos(), fddiPlace);
+  EXPECT_EQ(fddi->pos(), ethernetPlace);
+  EXPECT_EQ(Calculator->CurrentElement, ethernet);
+  EXPECT_FALSE(Calculator->ChainDirty);
+  EXPECT_TRUE(Calculator->MoveNetworkLeftButton->isEnabled());
+
+  Calculator->ChainDirty = true;
+  Calculator->LatencyStatsTabSheetEnter();
+  EXPECT_EQ(Calculator->LatencyStatsStringGrid->Cells(0, 2), "FDDI (100 Mbps)");
+  EXPECT_EQ(Calculator->LatencyStatsStringGrid->Cells(0, 3), "Ethernet (10 Mbps)");
+
+  // Next to a host nothing moves.
+  Calculator->SelectNetwork(At(4));
+  Calculator->MoveNetworkButtonClick(Calculator->MoveNetworkRightButton);
+  Calculator->SelectNetwork(At(0));
+  Calculator->MoveNetworkButtonClick(Calculator->MoveNetworkRightButton);
+  EXPECT_EQ(At(4)->NetworkName(), "Token Ring");
+  EXPECT_EQ(At(0), Calculator->DesktopNetworkButton);
+}
+
+TEST_F(LatencyCalculator, RemoveSubmenuNumbersTheNetworksAndMarksTheSelection) {
+  const auto captions = [this] {
+    Calculator->RemoveNetworkItemClick();
+    QStringList texts;
+    for (const QAction* entry : Calculator->RemoveNetworkMenu->actions()) texts << entry->text();
+    return texts;
+  };
+  EXPECT_TRUE(Calculator->RemoveNetworkItem->isVisible());
+  EXPECT_EQ(captions(), (QStringList{"1.  Ethernet (10 Mbps)", "2.  FDDI (100 Mbps)",
+                                     "3.  Frame Relay (1.544 Mbps, 5 ms prop. delay)", "4.  Token Ring (16 Mbps)"}));
+  EXPECT_EQ(Calculator->RemoveNetworkMenu->defaultAction(), Calculator->RemoveNetworkMenu->actions()[3]);
+
+  Calculator->SelectNetwork(At(2));
+  Calculator->NewNetworkButton->click();
+  EXPECT_EQ(At(2)->NetworkName(), "<Unknown Topology>");
+  EXPECT_EQ(captions()[1], "2.  <Unknown Topology>");
+  EXPECT_EQ(Calculator->RemoveNetworkMenu->defaultAction(), Calculator->RemoveNetworkMenu->actions()[1]);
+
+  Calculator->RemoveNetworkMenu->actions()[0]->trigger();
+  EXPECT_EQ(captions(), (QStringList{"1.  <Unknown Topology>", "2.  FDDI (100 Mbps)",
+                                     "3.  Frame Relay (1.544 Mbps, 5 ms prop. delay)", "4.  Token Ring (16 Mbps)"}));
+
+  // Reset leaves the hosts and one network, and the table follows.
+  Calculator->ResetNetworkButton->click();
+  ASSERT_EQ(Calculator->NetworkChain.size(), 3);
+  EXPECT_EQ(captions(), QStringList{"1.  Token Ring (16 Mbps)"});
+  EXPECT_FALSE(Calculator->RemoveNetworkItem->isVisible());
+  Calculator->LatencyStatsTabSheetEnter();
+  EXPECT_EQ(Calculator->LatencyStatsStringGrid->RowCount(), 5);
+  EXPECT_EQ(Calculator->LatencyStatsStringGrid->Cells(1, 4), "0.0000320");
+
+  // A full chain takes no more.
+  while (Calculator->NetworkChain.size() < 16) Calculator->NewNetworkButton->click();
+  EXPECT_FALSE(Calculator->NewNetworkButton->isEnabled());
+  EXPECT_FALSE(Calculator->NewNetworkItem->isEnabled());
+  EXPECT_EQ(captions().size(), 14);
+  Calculator->RemoveNetworkMenu->actions()[13]->trigger();
+  EXPECT_TRUE(Calculator->NewNetworkButton->isEnabled());
+}
+
+TEST_F(LatencyCalculator, ChainCanBeEditedFromTheKeyboard) {
+  QMainWindow window;
+  window.setCentralWidget(Calculator.release());
+  TLatencyCalculator* calculator = static_cast<TLatencyCalculator*>(window.centralWidget());
+  window.resize(400, 400);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  TNetworkButton* fddi = calculator->NetworkChain[2];
+  calculator->NetworkChain[1]->setFocus();
+  QTest::keyClick(calculator->NetworkChain[1], Qt::Key_Tab);
+  EXPECT_EQ(calculator->CurrentElement, fddi);
+
+  QTest::keyClick(fddi, Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(calculator->NetworkChain.indexOf(fddi), 3);
+  QTest::keyClick(fddi, Qt::Key_Insert);
+  EXPECT_EQ(calculator->NetworkChain.size(), 7);
+  EXPECT_EQ(calculator->NetworkChain.indexOf(fddi), 4);
+  EXPECT_EQ(QApplication::focusWidget(), calculator->NetworkChain[3]);
+
+  TNetworkButton* inserted = calculator->NetworkChain[3];
+  QTest::keyClick(inserted, Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_TRUE(inserted->ElementMenu()->isVisible());
+  inserted->ElementMenu()->hide();
+
+  // Removing the element under the mouse takes its hint off the status bar.
+  window.statusBar()->showMessage(inserted->Hint());
+  inserted->setAttribute(Qt::WA_UnderMouse);
+  inserted->RemoveEntry()->trigger();
+  EXPECT_EQ(calculator->NetworkChain.size(), 6);
+  EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(LatencyCalculator, CopyHoldsThePanelInsideItsBorder) {
+  Calculator->show();
+  Calculator->CopyNetworkSetupButton->click();
+  const QImage copied = ClipboardImage();
+  EXPECT_EQ(copied.size(), Calculator->NetworkSetupPanel->size() - QSize(2, 2));
+  // The line joins the client to Ethernet across the top.
+  const QColor line = Calculator->palette().color(QPalette::Highlight);
+  EXPECT_EQ(copied.pixelColor(Calculator->NetworkSetupPanel->width() / 2, 8 + 25 - 1), line);
 }
 
 }  // namespace

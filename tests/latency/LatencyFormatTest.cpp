@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <cmath>
 #include <vector>
 
@@ -109,6 +111,21 @@ TEST(LatencyFormat, DescriptionLines) {
     EXPECT_EQ(DescriptionLine(c.Element, "."), c.WithPoint);
     EXPECT_EQ(DescriptionLine(c.Element, ","), c.WithComma);
   }
+}
+
+TEST(LatencyFormatTest, ParseDecimalTakesTheUsersNotationOnly) {
+  struct TCase {
+    const char* Text;
+    const char* Separator;
+    std::optional<double> Expected;
+  };
+  const TCase cases[] = {
+      {"1.5", ".", 1.5},      {"1,5", ",", 1.5},      {" 10 ", ".", 10},   {"1.", ".", 1},
+      {",25", ",", 0.25},     {"-2e3", ".", -2000},   {"0", ".", 0},       {"1.5", ",", std::nullopt},
+      {",", ",", std::nullopt}, {"1..5", ".", std::nullopt}, {"", ".", std::nullopt}, {"1e", ".", std::nullopt},
+      {"inf", ".", std::nullopt}, {"1e999", ".", std::nullopt}, {"12a", ".", std::nullopt},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(ParseDecimal(c.Text, c.Separator), c.Expected) << c.Text << " " << c.Separator;
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(NetworkButton, StartsAsAnUnknownNetwork) {
   const QList<QAction*> entries = button.ElementMenu()->actions();
   ASSERT_EQ(entries.size(), 3);
   EXPECT_EQ(entries[0]->text(), "Properties...");
-  EXPECT_FALSE(entries[0]->isEnabled());
+  EXPECT_TRUE(entries[0]->isEnabled());
   EXPECT_TRUE(entries[1]->isSeparator());
   EXPECT_TRUE(entries[1]->isVisible());
   EXPECT_EQ(entries[2]->text(), "Remove");

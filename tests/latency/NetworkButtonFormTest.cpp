@@ -1,0 +1,197 @@
+#include "latency/PlimsolNetworkButtonForm.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "controls/KestSpinEdit.h"
+#include "latency/LatencyCalculator.h"
+#include "latency/PlimsolNetworkButton.h"
+#include "platform/Registry.h"
+#include "tests/support/MessageRecorder.h"
+
+namespace {
+
+QStringList Items(const QComboBox* combo) {
+  QStringList items;
+  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+  return items;
+}
+
+class NetworkButtonForm : public testing::Test {
+ protected:
+  void SetUp() override {
+    Calculator = std::make_unique<TLatencyCalculator>(Loading, nullptr);
+    Loading = true;
+    Calculator->InitLatencyCalculator();
+    Loading = false;
+    Form = GetNetworkButtonForm(false);
+  }
+
+  TNetworkButton* At(int index) const { return Calculator->NetworkChain[index]; }
+  QString Text(const char* text) const { return QString(text).replace('.', QLocale().decimalPoint()); }
+
+  bool Loading = false;
+  std::unique_ptr<TLatencyCalculator> Calculator;
+  TNetworkButtonForm* Form = nullptr;
+};
+
+TEST_F(NetworkButtonForm, ShowsTheFieldsOfTheElementsKind) {
+  ASSERT_NE(Form, nullptr);
+  EXPECT_EQ(Form->windowTitle(), "Properties");
+  struct TCase {
+    int Index;
+    QString Caption;
+    bool Host;
+    QStringList Bandwidths;
+    QString Bandwidth, Topology;
+    bool DelayEnabled;
+    int Delay;
+    int ButtonTop;
+  };
+  const QStringList carriers{"0.064", "0.128", "0.256", "0.512", "1.024", "1.544", "6.312", "44.736", "274.176"};
+  const std::vector<TCase> cases{
+      {1, "Ethernet Properties", false, {"10", "100", "1000"}, "10", "Ethernet", false, 0, 136},
+      {3, "Frame Relay Properties", false, carriers, "1.544", "Frame Relay", true, 5, 136},
+      {0, "Client Properties", true, {}, "", "", false, 0, 104},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Caption.toStdString());
+    At(c.Index)->PropertiesEntry()->trigger();
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_EQ(Form->windowTitle(), c.Caption);
+    EXPECT_EQ(Form->StationPanel->isVisibleTo(Form), c.Host);
+    EXPECT_EQ(Form->NetworkPanel->isVisibleTo(Form), !c.Host);
+    EXPECT_EQ(Form->OKButton->y(), c.ButtonTop);
+    if (c.Host) {
+      EXPECT_EQ(Form->PacketSizeSpinEdit->Value(), 64);
+      EXPECT_EQ(Form->ProcessTimeSpinEdit->Value(), 0);
+      continue;
+    }
+    QStringList expected;
+    for (const QString& b : c.Bandwidths) expected << Text(b.toLatin1());
+    EXPECT_EQ(Items(Form->BandwidthComboBox), expected);
+    EXPECT_EQ(Form->BandwidthComboBox->currentText(), Text(c.Bandwidth.toLatin1()));
+    EXPECT_EQ(Form->TopologyComboBox->currentText(), c.Topology);
+    EXPECT_EQ(Form->PropDelaySpinEdit->isEnabled(), c.DelayEnabled);
+    EXPECT_EQ(Form->PropDelaySpinEdit->Value(), c.Delay);
+  }
+
+  // An open dialog follows the selection.
+  Calculator->SelectNetwork(At(4));
+  EXPECT_EQ(Form->windowTitle(), "Token Ring Properties");
+  EXPECT_EQ(Form->Element, At(4));
+}
+
+TEST_F(NetworkButtonForm, TypedBandwidthIsFilteredAndApplied) {
+  At(3)->PropertiesEntry()->trigger();
+  QLineEdit* edit = Form->BandwidthComboBox->lineEdit();
+  edit->clear();
+  QTest::keyClicks(edit, "1x");
+  QTest::keyClicks(edit, QString(QLocale().decimalPoint()) + "a5");
+  EXPECT_EQ(edit->text(), Text("1.5"));
+  Calculator->ChainDirty = false;
+  Form->ApplyButton->click();
+  EXPECT_EQ(At(3)->Bandwidth(), 1.5);
+  EXPECT_EQ(At(3)->Hint(), Text("Frame Relay (1.5 Mbps, 5 ms prop. delay)"));
+  EXPECT_TRUE(Calculator->ChainDirty);
+  EXPECT_TRUE(Form->isVisible());
+
+  // Enter in an empty field makes it 0 at once, without pressing OK.
+  edit->clear();
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(edit->text(), "0");
+  EXPECT_TRUE(Form->isVisible());
+}
+
+TEST_F(NetworkButtonForm, BandwidthThatIsNoNumberIsReportedAndNothingStored) {
+  At(1)->PropertiesEntry()->trigger();
+  const QString bad = Text("1..5");
+  Form->BandwidthComboBox->setEditText(bad);
+  Form->TopologyComboBox->setEditText("Mine");
+  TMessageRecorder recorder;
+  Form->OKButton->click();
+  ASSERT_EQ(recorder.Messages.size(), 1u);
+  EXPECT_EQ(recorder.Messages[0].Text, "'" + bad + "' is not a valid floating point value");
+  EXPECT_TRUE(Form->isVisible());
+  EXPECT_EQ(At(1)->Bandwidth(), 10);
+  EXPECT_EQ(At(1)->NetworkName(), "Ethernet");
+}
+
+TEST_F(NetworkButtonForm, ApplyOnTheClientUpdatesItsDescription) {
+  At(0)->PropertiesEntry()->trigger();
+  Form->PacketSizeSpinEdit->SetValue(128);
+  Calculator->ChainDirty = false;
+  Form->ApplyButton->click();
+  EXPECT_EQ(At(0)->Hint(), "Client (128 B pkt.)");
+  EXPECT_TRUE(Calculator->ChainDirty);
+  EXPECT_TRUE(Form->isVisible());
+  Form->CancelButton->click();
+  EXPECT_FALSE(Form->isVisible());
+}
+
+TEST_F(NetworkButtonForm, ChoosingATopologySetsItsDefaults) {
+  At(1)->PropertiesEntry()->trigger();
+  struct TCase {
+    QString Topology;
+    QString Bandwidth;
+    bool DelayEnabled;
+    int Delay;
+  };
+  for (const TCase& c : {TCase{"Satellite", "0.512", true, 270}, TCase{"T3", "44.736", true, 5},
+                         TCase{"HIPPI", "800", false, 0}}) {
+    SCOPED_TRACE(c.Topology.toStdString());
+    Form->TopologyComboBox->setCurrentText(c.Topology);
+    Form->TopologyComboBoxChange();
+    EXPECT_EQ(Form->BandwidthComboBox->currentText(), Text(c.Bandwidth.toLatin1()));
+    EXPECT_EQ(Form->PropDelaySpinEdit->isEnabled(), c.DelayEnabled);
+    EXPECT_EQ(Form->PropDelaySpinEdit->Value(), c.Delay);
+    EXPECT_EQ(Form->windowTitle(), c.Topology + " Properties");
+  }
+  // A name of the user's own is an "other" network.
+  Form->TopologyComboBox->setEditText("Campus");
+  Form->TopologyComboBoxChange();
+  Form->TopologyComboBoxExit();
+  EXPECT_EQ(Form->CurrentKind, nbOther);
+  EXPECT_EQ(Form->TopologyComboBox->currentIndex(), 15);
+  Form->BandwidthComboBox->setEditText("2");
+  Form->OKButton->click();
+  EXPECT_EQ(At(1)->Hint(), "Campus (2 Mbps, 10 ms prop. delay)");
+  EXPECT_EQ(At(1)->TopologyIndex(), 15);
+  EXPECT_FALSE(Form->isVisible());
+}
+
+TEST(LatencySettings, CountIsClampedAndAValueOfAnotherTypeReadsNothing) {
+  struct TCase {
+    bool Integer;
+    int Count;
+    TNetworkButtonKind Kind;  // the dialog is last set up for
+  };
+  for (const TCase& c : {TCase{true, 99, nbTokenRing}, TCase{true, 2, nbFDDI}, TCase{false, 0, nb56Switched}}) {
+    SCOPED_TRACE(c.Count);
+    {
+      TRegistry registry;
+      ASSERT_TRUE(registry.OpenKey(TLatencyCalculator::LatencySettingsKey, true));
+      if (c.Integer)
+        registry.WriteInteger("NumNetworks", c.Count);
+      else
+        registry.WriteString("NumNetworks", "4");
+    }
+    bool loading = true;
+    TLatencyCalculator calculator(loading, nullptr);
+    calculator.InitLatencyCalculator();
+    EXPECT_EQ(GetNetworkButtonForm(false)->CurrentKind, c.Kind);
+    EXPECT_EQ(calculator.NetworkChain.size(), 6);
+  }
+  // The other tests start without the key, as a normal start does.
+  QFile::remove(RegistryFilePath());
+}
+
+}  // namespace
