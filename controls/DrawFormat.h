@@ -60,10 +60,11 @@ struct TDrawTextFormat {
   // Byte 5.
   bool Transparent : 1 = false;  // no background behind the text
   bool WordBreak : 1 = false;
-  std::uint8_t : 0;
+  std::uint8_t Reserved5 : 6 = 0;  // zero, so that every byte of a format is defined
   // Byte 6.
   bool CalcRect : 1 = false;  // measure only
   bool ModifyString : 1 = false;
+  std::uint8_t Reserved6 : 6 = 0;
 };
 static_assert(sizeof(TDrawTextFormat) == 7);
 
@@ -75,6 +76,7 @@ struct TDrawEdgeFormat {
   TDrawEdgeStyle EdgeStyle = desDefault;
   bool Adjust : 1 = false;  // the rectangle becomes the interior
   bool Middle : 1 = false;  // the interior is filled
+  std::uint8_t Reserved : 6 = 0;  // zero, so that every byte of a format is defined
 };
 static_assert(sizeof(TDrawEdgeFormat) == 5);
 

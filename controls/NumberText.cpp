@@ -24,6 +24,8 @@ std::string TidyExponent(std::string text) {
   return text.substr(0, e) + "E" + sign + exponent;
 }
 
+constexpr double LargestShownFloat = 1.79769313486231e308;
+
 std::string FormatFloat(int digits, double value, char decimalPoint) {
   // Fixed notation shows at most 18 decimals; the largest double then needs 329 characters.
   std::array<char, 400> buffer{};
@@ -32,6 +34,11 @@ std::string FormatFloat(int digits, double value, char decimalPoint) {
                  : std::to_chars(buffer.begin(), buffer.end(), value, std::chars_format::fixed,
                                  std::min(digits, 18));
   if (error != std::errc()) throw std::length_error("the number is too long to show");
+  // Fifteen digits round the largest doubles up past the largest double, text
+  // that would not read back: they show the largest fifteen-digit value below it.
+  double shown = 0;
+  if (std::from_chars(buffer.begin(), end, shown).ec == std::errc::result_out_of_range)
+    return FormatFloat(digits, std::copysign(LargestShownFloat, value), decimalPoint);
   std::string text = TidyExponent(std::string(buffer.begin(), end));
   for (char& c : text)
     if (c == '.') c = decimalPoint;

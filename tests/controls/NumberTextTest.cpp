@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -47,6 +49,21 @@ TEST(NumberTextTest, FormatByStyle) {
   const std::string largest = FormatNumberText(nsFloat, 18, 0, std::numeric_limits<double>::max(), '.');
   EXPECT_EQ(largest.size(), 309u + 1 + 18);
   EXPECT_EQ(largest.substr(0, 17), "17976931348623157");
+}
+
+// Whatever a float field shows reads back, and reads back to the same text.
+TEST(NumberTextTest, ShownFloatsReadBack) {
+  using limits = std::numeric_limits<double>;
+  for (const double value : {limits::max(), -limits::max(), std::nextafter(limits::max(), 0.0), 1.797693134862315e308,
+                             limits::min(), limits::denorm_min(), -limits::denorm_min(), 0.1 + 0.2, 1e300}) {
+    for (const int digits : {-1, 0, 18}) {
+      const std::string shown = FormatNumberText(nsFloat, digits, 0, value, ',');
+      double read = 0;
+      ASSERT_NO_THROW(read = ParseFloatText(shown, ',')) << shown;
+      EXPECT_EQ(FormatNumberText(nsFloat, digits, 0, read, ','), shown);
+    }
+  }
+  EXPECT_EQ(FormatNumberText(nsFloat, -1, 0, limits::max(), '.'), "1.79769313486231E308");
 }
 
 TEST(NumberTextTest, ParseIntegerStyles) {
