@@ -84,8 +84,20 @@ std::uint8_t ClampFirstOctetToClass(std::uint8_t value, AddressClass c) {
   return value;
 }
 
+char* WriteDottedDecimal(char* out, std::uint32_t address) {
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    const unsigned octet = (address >> shift) & 0xFF;
+    if (octet >= 100) *out++ = static_cast<char>('0' + octet / 100);
+    if (octet >= 10) *out++ = static_cast<char>('0' + octet / 10 % 10);
+    *out++ = static_cast<char>('0' + octet % 10);
+    if (shift != 0) *out++ = '.';
+  }
+  return out;
+}
+
 std::string FormatDottedDecimal(std::uint32_t address) {
-  return JoinOctets(address, [](std::uint8_t octet) { return std::to_string(octet); });
+  char text[15];
+  return {text, WriteDottedDecimal(text, address)};
 }
 
 std::string FormatDottedBinary(std::uint32_t address) {
