@@ -56,7 +56,10 @@ TSubnetCalculator::TSubnetCalculator(const bool& loading, QAction* allow1SubnetB
 
   CreateAddressInfoPage();
   CreateSubnetInfoPage();
+  CreateSubnetHostPage();
   CreateSupernetPage();
+  connect(IPSubnetPageControl, &QTabWidget::currentChanged, this,
+          [this] { IPSubnetPageControlChange(IPSubnetPageControl); });
   connect(OptionsAllow1SubnetBitItem, &QAction::triggered, this,
           [this] { OptionsAllow1SubnetBitItemClick(OptionsAllow1SubnetBitItem); });
 }
@@ -81,6 +84,7 @@ void TSubnetCalculator::IPAddressEditFieldChanged(QObject*, int fieldIndex, std:
   SubnetTableStale = true;
   UpdateAddressInfo();
   UpdateSubnetInfo();
+  UpdateSubnetHostTable();
   UpdateSupernetInfo();
 }
 
@@ -91,6 +95,7 @@ void TSubnetCalculator::AddressTypeRadioGroupClick(QObject*) {
   UpdateAddressInfo();
   UpdateSubnetInfo();
   SubnetTableStale = true;
+  UpdateSubnetHostTable();
   UpdateSupernetInfo();
 }
 
