@@ -65,7 +65,15 @@ TBetterSpinEdit::TBetterSpinEdit(QWidget* parent) : QLineEdit(parent) {
     connect(button, &QToolButton::pressed, this, [this] {
       if (!hasFocus()) setFocus(Qt::OtherFocusReason);
     });
-    connect(button, &QToolButton::clicked, this, [this, button, step] { RunGuarded([&] { (this->*step)(button); }); });
+    connect(button, &QToolButton::clicked, this, [this, button, step] {
+      // A message box that a step shows (a question, an error) takes the
+      // mouse: the button never sees its release and would go on stepping,
+      // box upon box. Its repeats stop there, and it is let go afterwards.
+      const QWidget* modal = QApplication::activeModalWidget();
+      if (modal && modal != window()) return button->setDown(false);
+      RunGuarded([&] { (this->*step)(button); });
+      if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) button->setDown(false);
+    });
     return button;
   };
   UpButton = newButton("SpinUpButton", "Up", Qt::UpArrow, &TBetterSpinEdit::StepUp);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "controls/KestNumberEdit.h"
+#include "controls/KestSpinEdit.h"
 #include "platform/Clipboard.h"
 #include "platform/RadioGroup.h"
 
@@ -39,6 +40,8 @@ void TRadixerCalculator::InitRadixerCalculator() {
   RadixerPageControl->setCurrentWidget(BaseConverterTabSheet);
   NumberWidthGroup->SetItemIndex(2);  // 32 Bits; its click handler runs
   DecNumberEdit->SetValueInteger(1438715774);
+  HexLookupFromSpinEdit->SetValue(0);
+  HexLookupToSpinEdit->SetValue(31);
 }
 
 void TRadixerCalculator::NumClipboardButtonClick(QObject* sender) {

@@ -7,6 +7,7 @@
 class QPushButton;
 class QTabWidget;
 class QToolButton;
+class TBetterSpinEdit;
 class TKestLabel;
 class TNumberEdit;
 class TRadioGroup;
@@ -33,10 +34,22 @@ class TRadixerCalculator : public QWidget {
   void ClearButtonClick(QObject* sender);
   void InvertButtonClick(QObject* sender);
 
+  // Base Lookup page
+  void HexLookupSpinEditChange(QObject* sender);
+  void RadixerPageControlChange(QObject* sender);
+  void BaseLookupTableClipboardButtonClick(QObject* sender);
+  // Fills the lookup table when it is stale, its page is shown and the main window is not loading.
+  void FillLookupTable();
+
   // True while NumberEditChangeValue copies the number to the other fields.
   bool ConverterUpdating = false;
   // True when the lookup table must be filled again before it is shown.
   bool LookupTableStale = false;
+  // True while HexLookupSpinEditChange runs, so that the changes it makes do not re-enter it.
+  bool LookupRangeUpdating = false;
+  // The last accepted lookup range.
+  std::int32_t LookupSavedFrom = 0;
+  std::int32_t LookupSavedTo = 0;
 
   QTabWidget* RadixerPageControl;
   QWidget* BaseConverterTabSheet;
@@ -62,6 +75,11 @@ class TRadixerCalculator : public QWidget {
   QPushButton* InvertButton;
 
   // Base Lookup page
+  TKestLabel* Label2;
+  TBetterSpinEdit* HexLookupFromSpinEdit;
+  TKestLabel* Label4;
+  TBetterSpinEdit* HexLookupToSpinEdit;
+  QToolButton* BaseLookupTableClipboardButton;
   TSuperStringGrid* LookupStringGrid;
 
  private:
@@ -71,4 +89,8 @@ class TRadixerCalculator : public QWidget {
   void InitLookupTable();
 
   const bool& Loading;
+  // True while FillLookupTable runs. A fill lets pending events run; one of
+  // them (a page change, the window's activation) must not start a second fill
+  // inside the first, which would enable the range fields half-way.
+  bool LookupFilling = false;
 };

@@ -7,21 +7,6 @@
 namespace {
 constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
 
-TEST(RangeRulesTest, TheEndThatDidNotChangeFollows) {
-  struct Case {
-    TRowRange Range;
-    TRangeEnd Changed;
-    TRowRange Expected;
-  };
-  for (const Case& c : {Case{{40, 31}, TRangeEnd::From, {40, 40}}, Case{{20, 10}, TRangeEnd::To, {10, 10}},
-                        Case{{20, 10}, TRangeEnd::None, {20, 10}}, Case{{5, 9}, TRangeEnd::From, {5, 9}},
-                        Case{{5, 9}, TRangeEnd::To, {5, 9}}}) {
-    const TRowRange ordered = OrderRange(c.Range, c.Changed);
-    EXPECT_EQ(ordered.From, c.Expected.From) << c.Range.From << ".." << c.Range.To;
-    EXPECT_EQ(ordered.To, c.Expected.To) << c.Range.From << ".." << c.Range.To;
-  }
-}
-
 TEST(RangeRulesTest, LargeRangesAreConfirmedAndHugeOnesRefused) {
   struct Case {
     TRowRange Range;
