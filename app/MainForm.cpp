@@ -257,6 +257,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormActivate() {
+  RadixerCalculator->FillLookupTable();
   SubnetCalculator->UpdateSubnetHostTable();
 }
 

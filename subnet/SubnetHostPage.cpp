@@ -2,7 +2,6 @@
 // their IDs, host ranges and broadcast addresses.
 #include <QAction>
 #include <QHBoxLayout>
-#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QToolButton>
@@ -14,6 +13,7 @@
 #include "controls/KestIPAddrEdit.h"
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
+#include "controls/RangeFillLock.h"
 #include "platform/Hint.h"
 #include "platform/Shell.h"
 #include "subnet/SubnetCalculator.h"
@@ -108,12 +108,7 @@ void TSubnetCalculator::UpdateSubnetHostTable() {
 void TSubnetCalculator::FillSubnetHostTable() {
   const TBusyCursor busy;
   const QScopedValueRollback<bool> filling(SubnetTableFilling, true);
-  SubnetFromSpinEdit->setEnabled(false);
-  SubnetToSpinEdit->setEnabled(false);
-  const auto enable = qScopeGuard([this] {
-    SubnetFromSpinEdit->setEnabled(true);
-    SubnetToSpinEdit->setEnabled(true);
-  });
+  const TRangeFillLock locked(SubnetFromSpinEdit, SubnetToSpinEdit);
   while (!FillSubnetHostRows(SubnetTableInputs()))
     if (IPSubnetPageControl->currentWidget() != SubnetHostTabSheet || Loading) return;
   SubnetHostStringGrid->AutoSizeColumns();
