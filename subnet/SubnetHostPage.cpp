@@ -109,6 +109,8 @@ void TSubnetCalculator::FillSubnetHostTable() {
   const TBusyCursor busy;
   const QScopedValueRollback<bool> filling(SubnetTableFilling, true);
   const TRangeFillLock locked(SubnetFromSpinEdit, SubnetToSpinEdit);
+  // Inputs changed while messages were processed: fill again from the new
+  // ones, unless the page has been left meanwhile (the table then stays stale).
   while (!FillSubnetHostRows(SubnetTableInputs()))
     if (IPSubnetPageControl->currentWidget() != SubnetHostTabSheet || Loading) return;
   SubnetHostStringGrid->AutoSizeColumns();
