@@ -217,6 +217,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void TMainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  QMainWindow::changeEvent(event);
+}
+
 void TMainForm::PlaceLogoButtons() {
   const QRect client = CalcLogoPanel->contentsRect();
   const QSize size = CalcImageUpButton->size();
@@ -249,6 +254,11 @@ void TMainForm::FormCreate() {
   });
   Loading = false;
   settings.CloseKey();
+}
+
+void TMainForm::FormActivate() {
+  RadixerCalculator->FillLookupTable();
+  SubnetCalculator->UpdateSubnetHostTable();
 }
 
 void TMainForm::FormDestroy() {

@@ -30,6 +30,8 @@ class TMainForm : public QMainWindow {
   ~TMainForm() override;
 
   void FormCreate();
+  // Each time the window becomes active: fills the tables that wait for it.
+  void FormActivate();
   void FormDestroy();
   void SelectCalculator(int index);
   void CalculatorItemClick(QObject* sender);
@@ -78,6 +80,7 @@ class TMainForm : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateMenus();

@@ -1,5 +1,8 @@
 #include "controls/GridTextWidth.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -9,6 +12,38 @@ namespace {
 constexpr std::size_t MaxSummedLength = 256;
 
 int RoundedPixels(std::int64_t sixtyFourths) { return static_cast<int>((sixtyFourths + 32) >> 6); }
+
+constexpr std::uint64_t EveryByte(std::uint8_t byte) { return 0x0101010101010101ull * byte; }
+
+// The text's bytes from `offset` on, at most eight, the first in the lowest
+// byte, zero beyond the text. Read as whole words where the text allows:
+// bytes copied one by one and read back as a word stall the processor.
+std::uint64_t LoadWord(std::string_view text, std::size_t offset) {
+  const std::size_t left = text.size() - offset;
+  std::uint64_t word = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    if (left >= 8) {
+      std::memcpy(&word, text.data() + offset, 8);
+      return word;
+    }
+    if (text.size() >= 8) {
+      std::memcpy(&word, text.data() + text.size() - 8, 8);
+      return word >> (8 * (8 - left));
+    }
+  }
+  for (std::size_t i = 0; i < std::min<std::size_t>(left, 8); ++i)
+    word |= std::uint64_t{static_cast<unsigned char>(text[offset + i])} << (8 * i);
+  return word;
+}
+
+// Replaces every byte '0' to '9' of eight bytes by '0'.
+std::uint64_t ZeroDigits(std::uint64_t bytes) {
+  const std::uint64_t offset = bytes ^ EveryByte('0');  // digits become 0 to 9
+  const std::uint64_t high = EveryByte(0x80);
+  // 0x80 in each byte below 10: its high bit clear, and no borrow from 0x80 | byte minus 10.
+  const std::uint64_t digits = ~offset & ~((offset | high) - EveryByte(10)) & high;
+  return (bytes & ~((digits >> 7) * 0xFF)) | ((digits >> 7) * '0');
+}
 }  // namespace
 
 TTextWidthCache::TTextWidthCache(TMeasure measure, TCountGlyphs countGlyphs)
@@ -53,6 +88,76 @@ std::int32_t TTextWidthCache::Step(int previous, int current) {
 
 int TTextWidthCache::Width(std::string_view utf8) {
   if (utf8.empty()) return 0;
+  if (DigitsDiffer || utf8.size() > MaxShapeLength) return SummedWidth(utf8);
+  TShape shape;
+  shape.Length = utf8.size();
+  // Compared with the last shape word by word as it is built (the words
+  // beyond equal lengths are zero in both).
+  std::uint64_t differ = shape.Length ^ LastShape.Length;
+  for (std::size_t word = 0; word * 8 < utf8.size(); ++word) {
+    shape.Words[word] = ZeroDigits(LoadWord(utf8, word * 8));
+    differ |= shape.Words[word] ^ LastShape.Words[word];
+  }
+  if (differ == 0) return LastShape.Width;
+  TShape& slot = ShapeSlot(shape);
+  if (slot.Length != 0) {
+    LastShape = slot;
+    return slot.Width;
+  }
+  const bool shared = ShapeDecidesWidth(utf8);
+  const int width = SummedWidth(utf8);
+  if (!shared) return width;
+  slot = shape;
+  slot.Width = width;
+  LastShape = slot;
+  if (++ShapeCount * 2 > Shapes.size()) {
+    std::vector<TShape> old(Shapes.size() * 2);
+    old.swap(Shapes);
+    for (const TShape& kept : old)
+      if (kept.Length != 0) ShapeSlot(kept) = kept;
+  }
+  return width;
+}
+
+TTextWidthCache::TShape& TTextWidthCache::ShapeSlot(const TShape& shape) {
+  std::uint64_t hash = shape.Length;
+  for (const std::uint64_t word : shape.Words) hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+  const std::size_t mask = Shapes.size() - 1;
+  for (std::size_t i = (hash ^ hash >> 29) & mask;; i = (i + 1) & mask)
+    if (Shapes[i].Length == 0 || Shapes[i] == shape) return Shapes[i];
+}
+
+bool TTextWidthCache::ShapeDecidesWidth(std::string_view utf8) {
+  // Whether the digits lay out alike at the start of a text (-1) or next to a character.
+  auto digitsAlike = [this](int character) {
+    if (CheckedAgainstDigits[static_cast<std::size_t>(character + 1)]) return true;
+    const int zero = '0' - First;
+    for (int digit = zero + 1; digit <= zero + 9; ++digit) {
+      const bool after = Step(character, digit) == Step(character, zero) && Step(character, zero) != Joined;
+      const bool before =
+          character < 0 || (Step(digit, character) == Step(zero, character) && Step(zero, character) != Joined);
+      if (!after || !before) {
+        DigitsDiffer = true;
+        return false;
+      }
+    }
+    CheckedAgainstDigits[static_cast<std::size_t>(character + 1)] = true;
+    return true;
+  };
+  if (!digitsAlike(-1)) return false;
+  int previous = -1;
+  for (const char byte : utf8) {
+    const int current = static_cast<unsigned char>(byte) - First;
+    // Texts measured whole are not summed from pairs, so their digits are not known to matter alike.
+    if (static_cast<unsigned>(current) >= static_cast<unsigned>(Count) || Step(previous, current) == Joined)
+      return false;
+    if (!digitsAlike(current)) return false;
+    previous = current;
+  }
+  return true;
+}
+
+int TTextWidthCache::SummedWidth(std::string_view utf8) {
   if (utf8.size() > MaxSummedLength) return MeasuredWhole(utf8);
   std::int64_t sum = 0;
   int previous = -1;

@@ -55,7 +55,10 @@ TSubnetCalculator::TSubnetCalculator(const bool& loading, QAction* allow1SubnetB
 
   CreateAddressInfoPage();
   CreateSubnetInfoPage();
+  CreateSubnetHostPage();
   CreateSupernetPage();
+  connect(IPSubnetPageControl, &QTabWidget::currentChanged, this,
+          [this] { IPSubnetPageControlChange(IPSubnetPageControl); });
   connect(OptionsAllow1SubnetBitItem, &QAction::triggered, this,
           [this] { OptionsAllow1SubnetBitItemClick(OptionsAllow1SubnetBitItem); });
 }
@@ -80,6 +83,7 @@ void TSubnetCalculator::IPAddressEditFieldChanged(QObject*, int fieldIndex, std:
   SubnetTableStale = true;
   UpdateAddressInfo();
   UpdateSubnetInfo();
+  UpdateSubnetHostTable();
   UpdateSupernetInfo();
 }
 
@@ -90,6 +94,7 @@ void TSubnetCalculator::AddressTypeRadioGroupClick(QObject*) {
   UpdateAddressInfo();
   UpdateSubnetInfo();
   SubnetTableStale = true;
+  UpdateSubnetHostTable();
   UpdateSupernetInfo();
 }
 

@@ -6,13 +6,16 @@
 
 #include "subnet/SubnetMath.h"
 #include "subnet/SubnetPageControls.h"
+#include "subnet/SubnetTable.h"
 
 class QAction;
 class QLabel;
 class QTabWidget;
 class QToolButton;
+class TBetterSpinEdit;
 class TIPAddressEdit;
 class TRadioGroup;
+class TSuperStringGrid;
 class TValueComboBox;
 
 class TSubnetCalculator : public QWidget {
@@ -31,6 +34,8 @@ class TSubnetCalculator : public QWidget {
   void AddressTypeRadioGroupClick(QObject* sender);
   void IPAddressClipboardButtonClick(QObject* sender);
   void UpdateAddressInfo();
+  // Fills the subnet and host table when it is stale and shown.
+  void IPSubnetPageControlChange(QObject* sender);
 
   void UpdateSubnetInfo();
   void SubnetComboBoxClick(QObject* sender);
@@ -41,6 +46,12 @@ class TSubnetCalculator : public QWidget {
   std::int64_t SelectedHostBits() const;
   std::int64_t SelectedSubnetMask() const;
   std::int64_t SelectedSubnetCount() const;
+
+  // Sets the range's bounds and hints, and fills the table when it is stale,
+  // shown and the program is not starting up.
+  void UpdateSubnetHostTable();
+  void SubnetSpinEditChange(QObject* sender);
+  void SubnetHostTableClipboardButtonClick(QObject* sender);
 
   void UpdateSupernetInfo();
   void SupernetComboBoxClick(QObject* sender);
@@ -58,6 +69,11 @@ class TSubnetCalculator : public QWidget {
   static void DrawTextPiece(TCanvas& canvas, QRect& rect, const TDrawTextFormat& options, QString text);
 
   bool SubnetTableStale = true;
+  // True while SubnetSpinEditChange runs, so that the range changes it makes are not handled again.
+  bool SubnetSpinChanging = false;
+  // The last accepted range, brought back when the user declines a large one.
+  std::int32_t LastSubnetFrom = 0;
+  std::int32_t LastSubnetTo = 0;
 
   QLabel* IPAddressLabel;
   TIPAddressEdit* IPAddressEdit;
@@ -89,6 +105,12 @@ class TSubnetCalculator : public QWidget {
   TOutputBox* SubnetIDTextBox;
   TOutputBox* SubnetBroadcastTextBox;
 
+  // Subnets/Hosts page
+  TBetterSpinEdit* SubnetFromSpinEdit;
+  TBetterSpinEdit* SubnetToSpinEdit;
+  QToolButton* SubnetHostTableClipboardButton;
+  TSuperStringGrid* SubnetHostStringGrid;
+
   // CIDR page
   TValueComboBox* SupernetMaskBitsComboBox;
   TValueComboBox* SupernetMaskComboBox;
@@ -99,10 +121,20 @@ class TSubnetCalculator : public QWidget {
  private:
   void CreateAddressInfoPage();
   void CreateSubnetInfoPage();
+  void CreateSubnetHostPage();
   void CreateSupernetPage();
+  // The table's column alignments and headings; the table is then stale.
+  void InitSubnetHostTable();
+  TSubnetTableInputs SubnetTableInputs() const;
+  void FillSubnetHostTable();
+  // Writes the rows for `inputs`; false when the inputs changed while pending
+  // messages were processed, which ends the writing.
+  bool FillSubnetHostRows(const TSubnetTableInputs& inputs);
   std::array<TValueComboBox*, 5> SubnetLists() const;
   std::array<TValueComboBox*, 4> SupernetLists() const;
 
   const bool& Loading;
   QAction* OptionsAllow1SubnetBitItem;
+  // True while FillSubnetHostTable runs.
+  bool SubnetTableFilling = false;
 };

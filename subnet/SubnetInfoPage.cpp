@@ -137,10 +137,12 @@ void TSubnetCalculator::SubnetComboBoxClick(QObject* sender) {
     list->SetItemIndex(index);
   UpdateSubnetInfo();
   SubnetTableStale = true;
+  UpdateSubnetHostTable();
 }
 
 void TSubnetCalculator::OptionsAllow1SubnetBitItemClick(QObject*) {
   // The menu item's check mark has already been inverted by the menu.
   UpdateSubnetInfo();
   SubnetTableStale = true;
+  UpdateSubnetHostTable();
 }

@@ -1,5 +1,8 @@
 #include "subnet/SubnetMath.h"
 
+#include <array>
+#include <cstring>
+
 #include "radix/KestBinDecHex.h"
 
 namespace {
@@ -84,8 +87,41 @@ std::uint8_t ClampFirstOctetToClass(std::uint8_t value, AddressClass c) {
   return value;
 }
 
+namespace {
+// Each octet's decimal text followed by a dot, in four bytes (2 to 4 of them used).
+struct TOctetText {
+  char Text[4];
+  std::uint8_t Length;
+};
+
+constexpr std::array<TOctetText, 256> OctetTexts = [] {
+  std::array<TOctetText, 256> texts{};
+  for (unsigned octet = 0; octet < 256; ++octet) {
+    TOctetText& text = texts[octet];
+    if (octet >= 100) text.Text[text.Length++] = static_cast<char>('0' + octet / 100);
+    if (octet >= 10) text.Text[text.Length++] = static_cast<char>('0' + octet / 10 % 10);
+    text.Text[text.Length++] = static_cast<char>('0' + octet % 10);
+    text.Text[text.Length++] = '.';
+  }
+  return texts;
+}();
+}  // namespace
+
+char* WriteDottedDecimal(char* out, std::uint32_t address) {
+  // Whole four-byte copies: a shorter octet's spare bytes are overwritten by the next one.
+  for (int shift = 24; shift > 0; shift -= 8) {
+    const TOctetText& octet = OctetTexts[(address >> shift) & 0xFF];
+    std::memcpy(out, octet.Text, 4);
+    out += octet.Length;
+  }
+  const TOctetText& last = OctetTexts[address & 0xFF];
+  std::memcpy(out, last.Text, 3);
+  return out + last.Length - 1;
+}
+
 std::string FormatDottedDecimal(std::uint32_t address) {
-  return JoinOctets(address, [](std::uint8_t octet) { return std::to_string(octet); });
+  char text[15];
+  return {text, WriteDottedDecimal(text, address)};
 }
 
 std::string FormatDottedBinary(std::uint32_t address) {

@@ -32,6 +32,9 @@ TFirstOctetVerdict ValidateFirstOctet(std::uint8_t value, std::uint32_t address)
 std::uint8_t ClampFirstOctetToClass(std::uint8_t value, AddressClass c);
 
 std::string FormatDottedDecimal(std::uint32_t address);  // 128.15.10.5
+// Writes FormatDottedDecimal(address) to `out`, which must have room for 15
+// characters; returns the end of the text.
+char* WriteDottedDecimal(char* out, std::uint32_t address);
 std::string FormatDottedBinary(std::uint32_t address);   // 10000000.00001111.00001010.00000101
 std::string FormatDottedHex(std::uint32_t address);      // 80.0F.0A.05
 // The network, subnet and host bits of a mask, lined up with FormatDottedBinary;

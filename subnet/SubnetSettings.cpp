@@ -4,6 +4,7 @@
 
 #include "app/SettingsText.h"
 #include "controls/KestIPAddrEdit.h"
+#include "controls/KestSpinEdit.h"
 #include "platform/Registry.h"
 #include "platform/ValueComboBox.h"
 #include "subnet/SubnetCalculator.h"
@@ -26,6 +27,7 @@ void WriteSetting(TRegistry& key, const QString& name, std::int32_t value) {
 void TSubnetCalculator::LoadSettings(const QString& settingsKey) {
   TRegistry key;
   const bool opened = key.OpenKeyReadOnly(settingsKey + SubnetSettingsKey);
+  InitSubnetHostTable();
   IPAddressEdit->SetAddress(static_cast<std::uint32_t>(ReadSetting(key, opened, "IPAddress", DefaultAddress)));
   std::uint8_t first = IPAddressEdit->GetField(0);
   IPAddressEditFieldChanged(IPAddressEdit, 0, first);
@@ -34,6 +36,10 @@ void TSubnetCalculator::LoadSettings(const QString& settingsKey) {
   OptionsAllow1SubnetBitItemClick(OptionsAllow1SubnetBitItem);
   SubnetMaskComboBox->SetItemIndex(ReadSetting(key, opened, "SIItemIndex", 6));
   SubnetComboBoxClick(SubnetMaskComboBox);
+  // Restored after the option and the mask, whose bounds they must fit; each
+  // spin edit reports its own change.
+  SubnetFromSpinEdit->SetValue(ReadSetting(key, opened, "SHFrom", 1));
+  SubnetToSpinEdit->SetValue(ReadSetting(key, opened, "SHTo", 254));
   SupernetMaskComboBox->SetItemIndex(ReadSetting(key, opened, "CIItemIndex", 6));
   SupernetComboBoxClick(SupernetMaskComboBox);
 }
@@ -45,5 +51,7 @@ void TSubnetCalculator::SaveSettings(const QString& settingsKey) const {
   WriteSetting(key, "ActivePageIndex", IPSubnetPageControl->currentIndex());
   key.WriteString("Allow1SubnetBit", QString::fromStdString(FormatSettingBoolean(OptionsAllow1SubnetBitItem->isChecked())));
   WriteSetting(key, "SIItemIndex", SubnetMaskComboBox->currentIndex());
+  WriteSetting(key, "SHFrom", SubnetFromSpinEdit->Value());
+  WriteSetting(key, "SHTo", SubnetToSpinEdit->Value());
   WriteSetting(key, "CIItemIndex", SupernetMaskComboBox->currentIndex());
 }

@@ -16,8 +16,11 @@
 #include "controls/KestPanels.h"
 #include "latency/LatencyCalculator.h"
 #include "latency/PlimsolNetworkButton.h"
+#include "controls/KestSpinEdit.h"
+#include "controls/KestStringGrid.h"
 #include "platform/RadioGroup.h"
 #include "platform/Registry.h"
+#include "platform/ValueComboBox.h"
 #include "subnet/SubnetCalculator.h"
 #include "tests/support/MessageRecorder.h"
 
@@ -191,27 +194,53 @@ TEST_F(MainFormTest, NetworkSetupPanelHasItsDesignedPlaceAtTheMinimumSize) {
 }
 
 TEST_F(MainFormTest, SettingsSurviveARestart) {
+  auto pick = [](TValueComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    list->OnClick(list);
+  };
   {
     TMainForm form;
     form.FormCreate();
-    form.SubnetCalculator->IPAddressEdit->SetAddressString("192.168.1.1");
-    form.SubnetCalculator->IPSubnetPageControl->setCurrentIndex(3);
+    TSubnetCalculator* subnet = form.SubnetCalculator;
+    subnet->IPAddressEdit->SetAddressString("192.168.1.1");
     form.OptionsAllow1SubnetBitItem->trigger();
+    pick(subnet->SubnetMaskComboBox, 3);  // 4 subnet bits: subnets 0 to 15
+    subnet->SubnetToSpinEdit->SetValue(9);
+    subnet->SubnetFromSpinEdit->SetValue(2);
+    pick(subnet->SupernetMaskComboBox, 10);
+    subnet->IPSubnetPageControl->setCurrentIndex(2);
     form.move(40, 30);
     form.resize(320, 500);
   }
+  const std::pair<const char*, const char*> stored[] = {
+      {"IPAddress", "-1062731519"}, {"ActivePageIndex", "2"}, {"Allow1SubnetBit", "1"}, {"SIItemIndex", "3"},
+      {"SHFrom", "2"},              {"SHTo", "9"},            {"CIItemIndex", "10"},
+  };
   TRegistry registry;
   ASSERT_TRUE(registry.OpenKeyReadOnly("Software\\Kest Group\\Plimsol Calculator\\3.01\\Orvane Calculator"));
-  EXPECT_EQ(registry.ReadString("IPAddress"), "-1062731519");
-  EXPECT_EQ(registry.ReadString("Allow1SubnetBit"), "1");
+  for (auto [name, text] : stored) EXPECT_EQ(registry.ReadString(name), text) << name;
+
   TMainForm form;
   form.FormCreate();
-  EXPECT_EQ(form.SubnetCalculator->IPAddressEdit->AddressString(), "192.168.1.1");
-  EXPECT_EQ(form.SubnetCalculator->AddressTypeRadioGroup->ItemIndex(), 2);
-  EXPECT_EQ(form.SubnetCalculator->IPSubnetPageControl->currentIndex(), 3);
+  const TSubnetCalculator* subnet = form.SubnetCalculator;
+  EXPECT_EQ(subnet->IPAddressEdit->AddressString(), "192.168.1.1");
+  EXPECT_EQ(subnet->AddressTypeRadioGroup->ItemIndex(), 2);
+  EXPECT_EQ(subnet->IPSubnetPageControl->currentIndex(), 2);
   EXPECT_TRUE(form.OptionsAllow1SubnetBitItem->isChecked());
+  EXPECT_EQ(subnet->SubnetMaskComboBox->currentText(), "255.255.255.240");
+  EXPECT_EQ(subnet->SubnetFromSpinEdit->Value(), 2);
+  EXPECT_EQ(subnet->SubnetToSpinEdit->Value(), 9);
+  EXPECT_EQ(subnet->SupernetMaskComboBox->currentIndex(), 10);
   EXPECT_EQ(form.pos(), QPoint(40, 30));
   EXPECT_EQ(form.size(), QSize(320, 500));
+  EXPECT_TRUE(subnet->SubnetTableStale) << "no table is filled while starting";
+
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_FALSE(subnet->SubnetTableStale);
+  EXPECT_EQ(subnet->SubnetHostStringGrid->RowCount(), 9);
+  EXPECT_EQ(subnet->SubnetHostStringGrid->Cells(1, 1), "192.168.1.32");
 }
 
 TEST_F(MainFormTest, AStoredReservedAddressComesBackCorrectedSilently) {

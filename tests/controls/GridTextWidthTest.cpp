@@ -13,6 +13,12 @@ namespace {
 // "i" alone, and a non-ASCII character (the UTF-8 "é") that narrows whatever
 // stands before it, which no pair of ASCII characters can show.
 struct TFakeFont {
+  // Which glyph, if any, kerns with the digit 1 alone.
+  enum class TDigitKerning { None, AfterDot, AfterLigature };
+
+  bool TabularDigits = false;  // every digit advances alike
+  TDigitKerning DigitKerning = TDigitKerning::None;
+
   struct TGlyph {
     std::string Name;
     std::int64_t Advance;
@@ -30,13 +36,17 @@ struct TFakeFont {
         ++i;
       } else {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        glyphs.push_back({std::string(1, text[i]), 200 + (c * 37) % 300 + (c % 3 == 0 ? 32 : 0)});
+        const bool tabular = TabularDigits && c >= '0' && c <= '9';
+        glyphs.push_back({std::string(1, text[i]), tabular ? 300 : 200 + (c * 37) % 300 + (c % 3 == 0 ? 32 : 0)});
       }
     }
     return glyphs;
   }
 
-  static std::int64_t Kerning(const std::string& left, const std::string& right) {
+  std::int64_t Kerning(const std::string& left, const std::string& right) const {
+    if (right == "1" && left == (DigitKerning == TDigitKerning::AfterDot ? "." : "fi") &&
+        DigitKerning != TDigitKerning::None)
+      return -25;
     if (left == "A" && right == "V") return -90;
     if (left == "T" && right == "o") return -70;
     if (left == "fi" && right == "T") return -50;
@@ -80,6 +90,28 @@ TEST(GridTextWidth, EqualsMeasuringTheWholeText) {
     for (char& c : text) c = static_cast<char>(0x20 + random() % 95);
     if (i % 4 == 0) text += "fiT";
     ASSERT_EQ(cache.Width(text), TFakeFont::Rounded(font.Measure(text))) << text;
+  }
+}
+
+TEST(GridTextWidth, TextsOfOneShapeMatchTheirOwnMeasure) {
+  // Texts that differ only in their digits share a width only while the font
+  // lays the digits out alike next to every character around them.
+  using Kerning = TFakeFont::TDigitKerning;
+  for (Kerning kerning : {Kerning::None, Kerning::AfterDot, Kerning::AfterLigature}) {
+    TFakeFont font;
+    font.TabularDigits = true;
+    font.DigitKerning = kerning;
+    TTextWidthCache cache = CacheFor(font);
+    // Each pair shares a shape; the second ends in the kerned "1".
+    for (const char* text : {"fi2", "fi1", "2.2", "2.1", "10.0.0.8", "10.0.0.1", "T2 - 2.2", "T2 - 2.1"})
+      EXPECT_EQ(cache.Width(text), TFakeFont::Rounded(font.Measure(text))) << text;
+    std::mt19937 random(5);
+    const std::string alphabet = "0123456789. -fiTAV";
+    for (int i = 0; i < 20000; ++i) {
+      std::string text(1 + random() % 16, ' ');
+      for (char& c : text) c = alphabet[random() % alphabet.size()];
+      ASSERT_EQ(cache.Width(text), TFakeFont::Rounded(font.Measure(text))) << text;
+    }
   }
 }
 

@@ -6,11 +6,15 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "controls/KestIPAddrEdit.h"
+#include "controls/KestSpinEdit.h"
+#include "controls/KestStringGrid.h"
 #include "platform/Clipboard.h"
 #include "platform/RadioGroup.h"
 #include "platform/ValueComboBox.h"
@@ -52,6 +56,22 @@ class SubnetCalculatorTest : public testing::Test {
     EXPECT_EQ(Calculator.SubnetBitsComboBox->currentText(), subnetBits);
     EXPECT_EQ(Calculator.SubnetCountComboBox->currentText(), subnets);
     EXPECT_EQ(Calculator.SubnetHostCountComboBox->currentText(), hosts);
+  }
+
+  // Types a number into a range field and commits it with Enter.
+  static void Type(TBetterSpinEdit* edit, int value) {
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::number(value));
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  void SetRange(int from, int to) {
+    Type(Calculator.SubnetFromSpinEdit, from);
+    Type(Calculator.SubnetToSpinEdit, to);
+  }
+  void ShowTablePage() { Calculator.IPSubnetPageControl->setCurrentWidget(Calculator.SubnetHostTabSheet); }
+  QString Cell(int col, int row) const { return Calculator.SubnetHostStringGrid->Cells(col, row); }
+  QString Row(int row) const {
+    return QStringList{Cell(0, row), Cell(1, row), Cell(2, row), Cell(3, row)}.join(" | ");
   }
 
   bool Loading = false;
@@ -277,6 +297,89 @@ TEST_F(SubnetCalculatorTest, EveryValueReadsAsItsLabelNamesIt) {
     ASSERT_NE(text, nullptr) << c.Control;
     EXPECT_EQ(text->text(0, text->characterCount()), c.Text) << c.Control;
   }
+}
+
+TEST_F(SubnetCalculatorTest, TheTableListsTheChosenSubnets) {
+  struct Case {
+    std::uint32_t Address;
+    bool Option;
+    int HostCountIndex;  // -1: the last, two hosts
+    int From, To;
+    const char* Hint;
+    const char* FirstRow;
+    const char* LastRow;
+  };
+  const Case cases[] = {
+      {Dotted(128, 15, 10, 5), false, 6, 1, 254, "Enter a number between 1 and 254",
+       "1 | 128.15.1.0 | 128.15.1.1 - 128.15.1.254 | 128.15.1.255",
+       "254 | 128.15.254.0 | 128.15.254.1 - 128.15.254.254 | 128.15.254.255"},
+      {Dotted(128, 15, 99, 1), false, 6, 1, 254, "Enter a number between 1 and 254",
+       "1 | 128.15.1.0 | 128.15.1.1 - 128.15.1.254 | 128.15.1.255",
+       "254 | 128.15.254.0 | 128.15.254.1 - 128.15.254.254 | 128.15.254.255"},
+      {Dotted(128, 15, 99, 1), true, 7, 0, 255, "Enter a number between 0 and 255",
+       "0 | 128.15.0.0 | 128.15.0.1 - 128.15.0.254 | 128.15.0.255",
+       "255 | 128.15.255.0 | 128.15.255.1 - 128.15.255.254 | 128.15.255.255"},
+      {Dotted(10, 0, 0, 1), false, -1, 1, 2, "Enter a number between 1 and 4194302",
+       "1 | 10.0.0.4 | 10.0.0.5 - 10.0.0.6 | 10.0.0.7", "2 | 10.0.0.8 | 10.0.0.9 - 10.0.0.10 | 10.0.0.11"},
+      {Dotted(200, 1, 2, 3), false, 0, 2, 2, "Enter a number between 1 and 2",
+       "2 | 200.1.2.128 | 200.1.2.129 - 200.1.2.190 | 200.1.2.191", nullptr},
+  };
+  ShowTablePage();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.FirstRow);
+    EnterFirstOctet(c.Address);
+    if (Option.isChecked() != c.Option) Option.trigger();
+    TValueComboBox* hosts = Calculator.SubnetHostCountComboBox;
+    Pick(hosts, c.HostCountIndex < 0 ? hosts->count() - 1 : c.HostCountIndex);
+    SetRange(c.From, c.To);
+    EXPECT_EQ(Calculator.SubnetFromSpinEdit->toolTip(), c.Hint);
+    EXPECT_EQ(Calculator.SubnetToSpinEdit->statusTip(), c.Hint);
+    const int rows = c.To - c.From + 1;
+    ASSERT_EQ(Calculator.SubnetHostStringGrid->RowCount(), rows + 1);
+    EXPECT_EQ(Row(0), "# | Subnet ID | Host Range | Subnet Broadcast");
+    EXPECT_EQ(Row(1), c.FirstRow);
+    if (c.LastRow) {
+      EXPECT_EQ(Row(rows), c.LastRow);
+    }
+    EXPECT_FALSE(Calculator.SubnetTableStale);
+  }
+  Calculator.SubnetHostStringGrid->SetSelection({1, 1, 3, 1});
+  Calculator.SubnetHostTableClipboardButton->click();
+  EXPECT_EQ(ClipboardText(),
+            "#\tSubnet ID\tHost Range\tSubnet Broadcast\r\n2\t200.1.2.128\t200.1.2.129 - 200.1.2.190\t200.1.2.191\r\n");
+}
+
+TEST_F(SubnetCalculatorTest, TheTableWaitsForItsPage) {
+  Calculator.IPSubnetPageControl->setCurrentWidget(Calculator.SubnetInfoTab);
+  Pick(Calculator.SubnetMaskComboBox, 5);  // 255.255.254.0: 126 subnets
+  SetRange(1, 126);
+  EXPECT_TRUE(Calculator.SubnetTableStale);
+  EXPECT_EQ(Calculator.SubnetHostStringGrid->Cells(1, 1), "");
+  ShowTablePage();
+  EXPECT_FALSE(Calculator.SubnetTableStale);
+  EXPECT_EQ(Row(126), "126 | 128.15.252.0 | 128.15.252.1 - 128.15.253.254 | 128.15.253.255");
+  EXPECT_TRUE(Calculator.SubnetFromSpinEdit->isEnabled());
+}
+
+TEST_F(SubnetCalculatorTest, AnInputChangedDuringAFillFillsAgainFromIt) {
+  Calculator.IPSubnetPageControl->setCurrentWidget(Calculator.SubnetInfoTab);
+  Pick(Calculator.SubnetBitsComboBox, 8);  // 10 subnet bits: 1022 subnets
+  SetRange(1, 1000);
+  int rowsWhenChanged = 0;
+  bool rangeEnabledWhenChanged = true;
+  QTimer::singleShot(0, [&] {
+    rowsWhenChanged = Calculator.SubnetHostStringGrid->RowCount();
+    rangeEnabledWhenChanged = Calculator.SubnetToSpinEdit->isEnabled();
+    Pick(Calculator.SubnetMaskComboBox, 6);  // 255.255.255.0: the range shrinks to 1 to 254
+  });
+  ShowTablePage();
+  EXPECT_EQ(rowsWhenChanged, 1001) << "the change came while the first fill ran";
+  EXPECT_FALSE(rangeEnabledWhenChanged);
+  EXPECT_EQ(Calculator.SubnetToSpinEdit->Value(), 254);
+  ASSERT_EQ(Calculator.SubnetHostStringGrid->RowCount(), 255);
+  EXPECT_EQ(Row(254), "254 | 128.15.254.0 | 128.15.254.1 - 128.15.254.254 | 128.15.254.255");
+  EXPECT_FALSE(Calculator.SubnetTableStale);
+  EXPECT_TRUE(Calculator.SubnetToSpinEdit->isEnabled());
 }
 
 }  // namespace
