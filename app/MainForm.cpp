@@ -16,6 +16,7 @@
 #include "latency/LatencyCalculator.h"
 #include "platform/Application.h"
 #include "platform/Hint.h"
+#include "platform/PageTabs.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "radix/RadixerCalculator.h"
@@ -107,6 +108,8 @@ TMainForm::TMainForm() {
   fill(IPSubnetTabSheet, SubnetCalculator);
   LatencyCalculator = new TLatencyCalculator(Loading, LatencyTabSheet);
   fill(LatencyTabSheet, LatencyCalculator);
+  for (QTabWidget* pages : central->findChildren<QTabWidget*>())
+    if (pages != MainPageControl) KeepPageTabsInView(pages);
 
   statusBar()->setObjectName("MainStatusBar");
   statusBar()->setSizeGripEnabled(true);
@@ -234,6 +237,8 @@ void TMainForm::FormCreate() {
   GotoWebsiteButton->setText(QString());
   GotoWebsiteButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
   MainPageControl->tabBar()->hide();
+  // Tab would give the focus to the hidden tab bar, which cannot take it, and stop there.
+  MainPageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
   HelpTopicsItem->setVisible(false);
   HelpSeparator1Item->setVisible(false);
 
