@@ -106,7 +106,7 @@ TMainForm::TMainForm() {
   fill(RadixerTabSheet, RadixerCalculator);
   SubnetCalculator = new TSubnetCalculator(Loading, OptionsAllow1SubnetBitItem, IPSubnetTabSheet);
   fill(IPSubnetTabSheet, SubnetCalculator);
-  LatencyCalculator = new TLatencyCalculator(Loading, LatencyTabSheet);
+  LatencyCalculator = new TLatencyCalculator(Loading, EditCopyItem, LatencyTabSheet);
   fill(LatencyTabSheet, LatencyCalculator);
   for (QTabWidget* pages : central->findChildren<QTabWidget*>())
     if (pages != MainPageControl) KeepPageTabsInView(pages);
@@ -126,10 +126,11 @@ void TMainForm::CreateMenus() {
 
   EditMenu = bar->addMenu("&Edit");
   EditMenu->setObjectName("EditMenu");
-  EditCopyItem = EditMenu->addAction("&Copy");
+  connect(EditMenu, &QMenu::aboutToShow, this, &TMainForm::EditMenuClick);
+  EditCopyItem = EditMenu->addAction("&Copy", this, &TMainForm::EditCopyItemClick);
   EditCopyItem->setObjectName("EditCopyItem");
   EditCopyItem->setShortcut(QKeySequence("Ctrl+C"));
-  EditPasteItem = EditMenu->addAction("&Paste");
+  EditPasteItem = EditMenu->addAction("&Paste", this, &TMainForm::EditPasteItemClick);
   EditPasteItem->setObjectName("EditPasteItem");
   EditPasteItem->setShortcut(QKeySequence("Ctrl+V"));
 

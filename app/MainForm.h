@@ -34,6 +34,11 @@ class TMainForm : public QMainWindow {
   void CalculatorItemClick(QObject* sender);
   void CalcImageButtonClick(QObject* sender);
   void FileExitItemClick();
+  // Enables Copy and Paste for the focused control; runs as the Edit menu opens.
+  void EditMenuClick();
+  // Hand the request to the focused control, which answers it in its own way.
+  void EditCopyItemClick();
+  void EditPasteItemClick();
   void HelpGotoWebsiteActionClick();
 
   std::uint8_t ActiveCalculator = 1;

@@ -1,5 +1,7 @@
 #include "latency/LatencyCalculator.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -16,8 +18,8 @@ constexpr QSize NetworkSetupPanelDesignSize(265, 214);
 constexpr int NetworkSetupToolBarSpace = 32;
 }  // namespace
 
-TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
-    : QWidget(parent), Loading(loading) {
+TLatencyCalculator::TLatencyCalculator(const bool& loading, QAction* editCopyItem, QWidget* parent)
+    : QWidget(parent), Loading(loading), EditCopyItem(editCopyItem) {
   setObjectName("LatencyCalculator");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -54,6 +56,11 @@ TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
 
   CreateLatencyStatsPage();
   connect(LatencyPageControl, &QTabWidget::currentChanged, this, [this] { LatencyPageControlChange(); });
+  // A window losing the focus to another program is no exit from a page.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    for (QWidget* page : {LatencyStatsTabSheet, LatencyGraphsTabSheet})
+      if (old && now && page->isAncestorOf(old) && !page->isAncestorOf(now)) LatencyStatsTabSheetExit();
+  });
 }
 
 // The server keeps to the bottom right corner as the panel grows and shrinks.

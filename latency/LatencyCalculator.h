@@ -6,6 +6,7 @@
 
 #include "latency/NetworkKinds.h"
 
+class QAction;
 class QTabWidget;
 class QToolButton;
 class TNetworkButton;
@@ -15,8 +16,9 @@ class TSuperStringGrid;
 class TLatencyCalculator : public QWidget {
   Q_OBJECT
  public:
-  // `loading` is the main window's start-up flag.
-  TLatencyCalculator(const bool& loading, QWidget* parent);
+  // `loading` is the main window's start-up flag; the statistics pages enable
+  // and disable the main window's `editCopyItem`.
+  TLatencyCalculator(const bool& loading, QAction* editCopyItem, QWidget* parent);
 
   // Builds the sample chain; called once while the main window starts.
   void InitLatencyCalculator();
@@ -41,8 +43,10 @@ class TLatencyCalculator : public QWidget {
   void NetworkButtonRemove(TNetworkButton* sender);
   void NetworkSetupPanelResize();
 
-  // Brings the results up to date and lists the chosen direction in the table.
+  // Enables Copy, brings the results up to date and lists the chosen direction in the table.
   void LatencyStatsTabSheetEnter();
+  // Disables Copy as the focus leaves the statistics or the graphs page.
+  void LatencyStatsTabSheetExit();
   // Refreshes the page that has just become current.
   void LatencyPageControlChange();
   void CopyLatencyStatsButtonClick();
@@ -82,4 +86,5 @@ class TLatencyCalculator : public QWidget {
   void InitLatencyStats();
 
   const bool& Loading;
+  QAction* EditCopyItem;
 };

@@ -1,5 +1,6 @@
 // The Latency Statistics page: every element's delay and share for one
 // direction of travel, with the chain's total.
+#include <QAction>
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLocale>
@@ -78,6 +79,7 @@ void TLatencyCalculator::InitLatencyStats() {
 }
 
 void TLatencyCalculator::LatencyStatsTabSheetEnter() {
+  EditCopyItem->setEnabled(true);
   RecomputeLatency();
   const std::string separator = QLocale().decimalPoint().toStdString();
   const int direction = PacketDirRadioGroup->ItemIndex();
@@ -113,6 +115,8 @@ void TLatencyCalculator::LatencyStatsTabSheetEnter() {
   LatencyStatsStringGrid->SetCells(2, rows - 1, "100.0%");
   LatencyStatsStringGrid->AutoSizeColumns();
 }
+
+void TLatencyCalculator::LatencyStatsTabSheetExit() { EditCopyItem->setEnabled(false); }
 
 void TLatencyCalculator::LatencyPageControlChange() {
   if (LatencyPageControl->currentWidget() == LatencyStatsTabSheet) LatencyStatsTabSheetEnter();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLocale>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -27,7 +28,7 @@ class LatencyStats : public testing::Test {
  protected:
   void SetUp() override {
     QLocale::setDefault(QLocale::c());
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, nullptr);
+    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
     Calculator->InitLatencyCalculator();
     Grid = Calculator->findChild<TSuperStringGrid*>("LatencyStatsStringGrid");
     Directions = Calculator->findChild<TRadioGroup*>("PacketDirRadioGroup");
@@ -49,6 +50,7 @@ class LatencyStats : public testing::Test {
     return rows;
   }
 
+  QAction EditCopyItem;
   bool Loading = false;
   std::unique_ptr<TLatencyCalculator> Calculator;
   TSuperStringGrid* Grid = nullptr;
