@@ -1,5 +1,6 @@
 // The Edit menu: copy from and paste into the focused control.
 #include <QAction>
+#include <QMenuBar>
 
 #include "app/EditTarget.h"
 #include "app/MainForm.h"
@@ -18,16 +19,21 @@ void SendEditRequest(QWidget* focus, const char* request, void (TCustomIPAddress
 }
 }  // namespace
 
+QWidget* TMainForm::EditFocus() const {
+  QWidget* focus = focusWidget();
+  return focus == menuBar() ? FocusBeforeMenuBar.data() : focus;
+}
+
 void TMainForm::EditMenuClick() {
-  const TEditTarget target = EditTargetOf(focusWidget());
+  const TEditTarget target = EditTargetOf(EditFocus());
   EditCopyItem->setEnabled(target.Kind != TEditTarget::None);
   EditPasteItem->setEnabled(target.Kind == TEditTarget::EditBox && ClipboardHasText());
 }
 
 void TMainForm::EditCopyItemClick() {
-  SendEditRequest(focusWidget(), "copy", &TCustomIPAddressEdit::CopyToClipboard);
+  SendEditRequest(EditFocus(), "copy", &TCustomIPAddressEdit::CopyToClipboard);
 }
 
 void TMainForm::EditPasteItemClick() {
-  SendEditRequest(focusWidget(), "paste", &TCustomIPAddressEdit::PasteFromClipboard);
+  SendEditRequest(EditFocus(), "paste", &TCustomIPAddressEdit::PasteFromClipboard);
 }

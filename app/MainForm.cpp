@@ -127,6 +127,9 @@ void TMainForm::CreateMenus() {
   EditMenu = bar->addMenu("&Edit");
   EditMenu->setObjectName("EditMenu");
   connect(EditMenu, &QMenu::aboutToShow, this, &TMainForm::EditMenuClick);
+  connect(qApp, &QApplication::focusChanged, this, [this, bar](QWidget* old, QWidget* now) {
+    if (now == bar) FocusBeforeMenuBar = old;
+  });
   EditCopyItem = EditMenu->addAction("&Copy", this, &TMainForm::EditCopyItemClick);
   EditCopyItem->setObjectName("EditCopyItem");
   EditCopyItem->setShortcut(QKeySequence("Ctrl+C"));

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -66,6 +67,13 @@ TEST_F(EditMenuTest, ItemsFollowTheFocusedControlWhenTheMenuOpens) {
       {"combo box", [&] { Focus(1, Subnet.IPSubnetPageControl, Subnet.IPSubnetPageControl->widget(1),
                                 Subnet.SubnetMaskComboBox); }, true, false, false},
       {"address field", [&] { Focus(1, nullptr, nullptr, Subnet.IPAddressEdit); }, true, true, false},
+      {"address field, menu bar reached with Alt",
+       [&] {
+         Focus(1, nullptr, nullptr, Subnet.IPAddressEdit);
+         QTest::keyClick(Subnet.IPAddressEdit, Qt::Key_Alt);
+         ASSERT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(Form.menuBar()));
+       },
+       true, true, false},
       {"number edit", [&] { Focus(0, nullptr, nullptr, Radixer.HexNumberEdit); }, true, true, true},
       {"number edit, empty clipboard", [&] { Focus(0, nullptr, nullptr, Radixer.HexNumberEdit); }, false, true,
        false},
