@@ -17,6 +17,7 @@
 #include "latency/LatencyCalculator.h"
 #include "platform/Application.h"
 #include "platform/Hint.h"
+#include "platform/PageTabs.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "radix/RadixerCalculator.h"
@@ -105,8 +106,10 @@ TMainForm::TMainForm() {
   fill(RadixerTabSheet, RadixerCalculator);
   SubnetCalculator = new TSubnetCalculator(Loading, OptionsAllow1SubnetBitItem, IPSubnetTabSheet);
   fill(IPSubnetTabSheet, SubnetCalculator);
-  LatencyCalculator = new TLatencyCalculator(Loading, LatencyTabSheet);
+  LatencyCalculator = new TLatencyCalculator(Loading, EditCopyItem, LatencyTabSheet);
   fill(LatencyTabSheet, LatencyCalculator);
+  for (QTabWidget* pages : central->findChildren<QTabWidget*>())
+    if (pages != MainPageControl) KeepPageTabsInView(pages);
 
   statusBar()->setObjectName("MainStatusBar");
   statusBar()->setSizeGripEnabled(true);
@@ -123,10 +126,14 @@ void TMainForm::CreateMenus() {
 
   EditMenu = bar->addMenu("&Edit");
   EditMenu->setObjectName("EditMenu");
-  EditCopyItem = EditMenu->addAction("&Copy");
+  connect(EditMenu, &QMenu::aboutToShow, this, &TMainForm::EditMenuClick);
+  connect(qApp, &QApplication::focusChanged, this, [this, bar](QWidget* old, QWidget* now) {
+    if (now == bar) FocusBeforeMenuBar = old;
+  });
+  EditCopyItem = EditMenu->addAction("&Copy", this, &TMainForm::EditCopyItemClick);
   EditCopyItem->setObjectName("EditCopyItem");
   EditCopyItem->setShortcut(QKeySequence("Ctrl+C"));
-  EditPasteItem = EditMenu->addAction("&Paste");
+  EditPasteItem = EditMenu->addAction("&Paste", this, &TMainForm::EditPasteItemClick);
   EditPasteItem->setObjectName("EditPasteItem");
   EditPasteItem->setShortcut(QKeySequence("Ctrl+V"));
 
@@ -239,6 +246,8 @@ void TMainForm::FormCreate() {
   GotoWebsiteButton->setText(QString());
   GotoWebsiteButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
   MainPageControl->tabBar()->hide();
+  // Tab would give the focus to the hidden tab bar, which cannot take it, and stop there.
+  MainPageControl->tabBar()->setFocusPolicy(Qt::NoFocus);
   HelpTopicsItem->setVisible(false);
   HelpSeparator1Item->setVisible(false);
 

@@ -2,6 +2,7 @@
 // The main window: menus, the logo panels, and one page per calculator, of
 // which one is shown at a time.
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 
@@ -37,6 +38,14 @@ class TMainForm : public QMainWindow {
   void CalculatorItemClick(QObject* sender);
   void CalcImageButtonClick(QObject* sender);
   void FileExitItemClick();
+  // Enables Copy and Paste for the focused control; runs as the Edit menu opens.
+  void EditMenuClick();
+  // Hand the request to the focused control, which answers it in its own way.
+  void EditCopyItemClick();
+  void EditPasteItemClick();
+  // The control the Edit menu acts on: the focused one or, while the menu bar
+  // has the keyboard, the one that had the focus before.
+  QWidget* EditFocus() const;
   void HelpGotoWebsiteActionClick();
   void HelpAboutActionExecute();
 
@@ -87,4 +96,6 @@ class TMainForm : public QMainWindow {
   void CreateLogoPanels(QWidget* central);
   void PlaceLogoButtons();
   std::array<QAction*, 3> CalculatorItems() const;
+
+  QPointer<QWidget> FocusBeforeMenuBar;
 };

@@ -11,11 +11,11 @@ namespace {
 // Applies the case and length rules to every text the edit is about to show.
 class TTextRule : public QValidator {
  public:
-  TTextRule(QObject* parent, std::function<State(QString&)> rule) : QValidator(parent), Rule(std::move(rule)) {}
-  State validate(QString& input, int&) const override { return Rule(input); }
+  TTextRule(QObject* parent, std::function<State(QString&, int&)> rule) : QValidator(parent), Rule(std::move(rule)) {}
+  State validate(QString& input, int& caret) const override { return Rule(input, caret); }
 
  private:
-  std::function<State(QString&)> Rule;
+  std::function<State(QString&, int&)> Rule;
 };
 
 // Keys that reach KeyPress: plain characters, Backspace and Enter. Everything
@@ -37,13 +37,21 @@ bool IsKeyPressKey(const QKeyEvent* event) {
 
 TCustomNumberEdit::TCustomNumberEdit(QWidget* parent) : QLineEdit(parent) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  setValidator(new TTextRule(this, [this](QString& input) {
+  setValidator(new TTextRule(this, [this](QString& input, int& caret) {
     if (FCharCase == ecUpperCase) input = input.toUpper();
     if (FCharCase == ecLowerCase) input = input.toLower();
-    const bool tooLong = FMaxLength > 0 && input.size() > FMaxLength && !SettingText;
-    return tooLong ? QValidator::Invalid : QValidator::Acceptable;
+    const int excess = static_cast<int>(input.size()) - FMaxLength;
+    if (FMaxLength <= 0 || excess <= 0 || SettingText) return QValidator::Acceptable;
+    // The user's edit ends at the caret and its characters come just before it:
+    // what does not fit is cut from them, as a text field does with a paste.
+    // When even the text kept from before is too long, the edit is refused.
+    if (ShownLength > FMaxLength || excess > caret) return QValidator::Invalid;
+    input.remove(caret - excess, excess);
+    caret -= excess;
+    return QValidator::Acceptable;
   }));
   connect(this, &QLineEdit::textChanged, this, [this] {
+    ShownLength = static_cast<int>(text().size());
     if (FAllowImmediateValueChange) ParseValueText();
   });
   FormatValueText();
@@ -170,15 +178,19 @@ void TCustomNumberEdit::KeyPress(QKeyEvent* event) {
     return;
   }
   // Typing into a zero-padded field drops its leading zero, so the digits
-  // shift left instead of the text growing. A selection typed over goes first;
-  // the field may then be padded again, so the zero is looked for after it.
+  // shift left instead of the text growing. A selection typed over goes
+  // instead; only when the field, padded again without it, is full does a
+  // zero go as well, or the typed character would be refused.
   int fromEnd = CaretFromEnd();
   if (hasSelectedText()) {
     const int length = static_cast<int>(selectedText().size());
     SetTextKeepingCaret(text().remove(selectionStart(), length), fromEnd - length);
     fromEnd -= length;
+    if (FMaxLength > 0 && text().size() >= FMaxLength && text().startsWith('0'))
+      SetTextKeepingCaret(text().mid(1), fromEnd);
+  } else if (text().startsWith('0')) {
+    SetTextKeepingCaret(text().mid(1), fromEnd);
   }
-  if (text().startsWith('0')) SetTextKeepingCaret(text().mid(1), fromEnd);
   QLineEdit::keyPressEvent(event);
 }
 

@@ -80,6 +80,7 @@ class TCustomNumberEdit : public QLineEdit {
   TEditCharCase FCharCase = ecUpperCase;
   int FMaxLength = 0;  // 0: no limit
   bool SettingText = false;
+  int ShownLength = 0;  // of the text before the edit being checked
 };
 
 class TNumberEdit : public TCustomNumberEdit {

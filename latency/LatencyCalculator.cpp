@@ -1,5 +1,6 @@
 #include "latency/LatencyCalculator.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLocale>
@@ -22,8 +23,8 @@
 #include "platform/Hint.h"
 #include "platform/Registry.h"
 
-TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
-    : QWidget(parent), Loading(loading) {
+TLatencyCalculator::TLatencyCalculator(const bool& loading, QAction* editCopyItem, QWidget* parent)
+    : QWidget(parent), Loading(loading), EditCopyItem(editCopyItem) {
   setObjectName("LatencyCalculator");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -52,6 +53,11 @@ TLatencyCalculator::TLatencyCalculator(const bool& loading, QWidget* parent)
   CreateLatencyStatsPage();
   CreateLatencyGraphsPage();
   connect(LatencyPageControl, &QTabWidget::currentChanged, this, [this] { LatencyPageControlChange(); });
+  // A window losing the focus to another program is no exit from a page.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    for (QWidget* page : {LatencyStatsTabSheet, LatencyGraphsTabSheet})
+      if (old && now && page->isAncestorOf(old) && !page->isAncestorOf(now)) LatencyStatsTabSheetExit();
+  });
 }
 
 // The server keeps to the bottom right corner as the panel grows and shrinks.

@@ -30,8 +30,9 @@ class TLatencyCalculator : public QWidget {
   static constexpr const char* LatencySettingsKey =
       "Software\\Kest Group\\Plimsol Calculator\\3.01\\3.01\\LatencyCalc";
 
-  // `loading` is the main window's start-up flag.
-  TLatencyCalculator(const bool& loading, QWidget* parent);
+  // `loading` is the main window's start-up flag; the statistics pages enable
+  // and disable the main window's `editCopyItem`.
+  TLatencyCalculator(const bool& loading, QAction* editCopyItem, QWidget* parent);
 
   // Builds the sample chain; called once while the main window starts.
   void InitLatencyCalculator();
@@ -90,8 +91,10 @@ class TLatencyCalculator : public QWidget {
   // The page's picture without the copy button.
   void CopyLatencyGraphsButtonClick();
 
-  // Brings the results up to date and lists the chosen direction in the table.
+  // Enables Copy, brings the results up to date and lists the chosen direction in the table.
   void LatencyStatsTabSheetEnter();
+  // Disables Copy as the focus leaves the statistics or the graphs page.
+  void LatencyStatsTabSheetExit();
   // Refreshes the page that has just become current.
   void LatencyPageControlChange();
   void CopyLatencyStatsButtonClick();
@@ -128,10 +131,6 @@ class TLatencyCalculator : public QWidget {
   TKestCustomPanel* Panel1;
   // The legend's rows: label and colour panel, in palette order.
   QList<QPair<TKestLabel*, TKestCustomPanel*>> LegendPairs;
-
-  // Entering a page that copies (true) and leaving it (false): the main
-  // window enables its Edit menu's Copy command accordingly.
-  std::function<void(bool enabled)> OnEditCopyEnabled;
 
   // Client first, server last, the networks between them in path order.
   QList<TNetworkButton*> NetworkChain;
@@ -171,4 +170,5 @@ class TLatencyCalculator : public QWidget {
   TNetworkButton* DragCandidate = nullptr;
   QPoint DragStart;
   bool Dragging = false;
+  QAction* EditCopyItem;
 };

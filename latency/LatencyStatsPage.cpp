@@ -1,5 +1,6 @@
 // The Latency Statistics page: every element's delay and share for one
 // direction of travel, with the chain's total.
+#include <QAction>
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLocale>
@@ -77,6 +78,7 @@ void TLatencyCalculator::InitLatencyStats() {
 }
 
 void TLatencyCalculator::LatencyStatsTabSheetEnter() {
+  SetEditCopyEnabled(true);
   RecomputeLatency();
   const std::string separator = QLocale().decimalPoint().toStdString();
   const int direction = PacketDirRadioGroup->ItemIndex();
@@ -113,12 +115,13 @@ void TLatencyCalculator::LatencyStatsTabSheetEnter() {
   LatencyStatsStringGrid->AutoSizeColumns();
 }
 
+void TLatencyCalculator::LatencyStatsTabSheetExit() { SetEditCopyEnabled(false); }
+
 void TLatencyCalculator::LatencyPageControlChange() {
   QWidget* page = LatencyPageControl->currentWidget();
   if (page == NetworkSetupTabSheet) {
     NetworkSetupTabSheetEnter();
   } else if (page == LatencyStatsTabSheet) {
-    SetEditCopyEnabled(true);
     LatencyStatsTabSheetEnter();
   } else if (page == LatencyGraphsTabSheet) {
     LatencyGraphsTabSheetEnter();

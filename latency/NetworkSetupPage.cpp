@@ -209,6 +209,4 @@ void TLatencyCalculator::NetworkSetupTabSheetEnter() { SetEditCopyEnabled(true);
 
 void TLatencyCalculator::NetworkSetupTabSheetExit() { SetEditCopyEnabled(false); }
 
-void TLatencyCalculator::SetEditCopyEnabled(bool enabled) {
-  if (OnEditCopyEnabled) OnEditCopyEnabled(enabled);
-}
+void TLatencyCalculator::SetEditCopyEnabled(bool enabled) { EditCopyItem->setEnabled(enabled); }

@@ -5,5 +5,6 @@
 
 void ClipboardSetText(const QString& text);
 QString ClipboardText();
+bool ClipboardHasText();
 void ClipboardSetImage(const QImage& image);
 QImage ClipboardImage();

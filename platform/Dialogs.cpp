@@ -1,7 +1,11 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 namespace {
 MessageBoxResponder& Responder() {
@@ -18,13 +22,44 @@ QMessageBox::Icon IconOf(unsigned flags) {
     default: return QMessageBox::NoIcon;
   }
 }
+// The program's messages come wrapped at 80 columns already. QMessageBox would
+// wrap them again at about half the screen's width, each time it sizes itself,
+// so after each time the box lays its text out line for line as given, as wide
+// as its longest line, while that fits on the screen.
+class TPreWrappedMessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  bool event(QEvent* event) override {
+    const bool handled = QMessageBox::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) KeepLinesAsGiven();
+    return handled;
+  }
+
+ private:
+  void KeepLinesAsGiven() {
+    auto* label = findChild<QLabel*>("qt_msgbox_label");
+    if (!label || !label->wordWrap()) return;
+    label->setWordWrap(false);
+    layout()->activate();
+    const QSize needed = layout()->totalMinimumSize();
+    if (needed.width() > screen()->availableGeometry().width()) {
+      label->setWordWrap(true);  // lines wider than the screen must wrap after all
+    } else {
+      setFixedSize(std::max(width(), needed.width()), needed.height());
+    }
+    // Sizing asks for another layout pass, which would wrap the text again.
+    QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+  }
+};
 }  // namespace
 
 void SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::move(responder); }
 
 int MessageBox(const QString& text, const QString& caption, unsigned flags) {
   if (Responder()) return Responder()(text, caption, flags);
-  QMessageBox box(IconOf(flags), caption, QString(text).replace("\r\n", "\n"), QMessageBox::NoButton,
+  TPreWrappedMessageBox box(IconOf(flags), caption, QString(text).replace("\r\n", "\n"), QMessageBox::NoButton,
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   switch (flags & 0x0F) {

@@ -12,6 +12,9 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "controls/KestIPAddrEdit.h"
 #include "controls/KestPanels.h"
 #include "latency/LatencyCalculator.h"
@@ -255,6 +258,54 @@ TEST_F(MainFormTest, AStoredReservedAddressComesBackCorrectedSilently) {
   EXPECT_EQ(form.SubnetCalculator->IPAddressEdit->AddressString(), "126.0.0.1");
   EXPECT_EQ(form.SubnetCalculator->AddressTypeRadioGroup->ItemIndex(), 0);
   EXPECT_FALSE(form.OptionsAllow1SubnetBitItem->isChecked());
+}
+
+TEST_F(MainFormTest, TabCyclesThroughEachCalculatorAndTheLogoButton) {
+  TMainForm form;
+  form.FormCreate();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  const char* reached[] = {"DecNumberEdit", "IPAddressEdit", "DesktopNetworkButton"};
+  for (int calculator = 0; calculator < 3; ++calculator) {
+    SCOPED_TRACE(calculator);
+    form.SelectCalculator(calculator);
+    form.GotoWebsiteButton->setFocus();
+    std::vector<QWidget*> visited;
+    for (int tab = 0; tab < 50; ++tab) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      if (focus == form.GotoWebsiteButton) break;
+      ASSERT_TRUE(focus && focus->isVisible());
+      visited.push_back(focus);
+    }
+    ASSERT_FALSE(visited.empty()) << "Tab leaves the logo button";
+    EXPECT_EQ(QApplication::focusWidget(), form.GotoWebsiteButton) << "and comes back to it";
+    EXPECT_TRUE(std::any_of(visited.begin(), visited.end(),
+                            [&](QWidget* w) { return w->objectName() == reached[calculator]; }));
+    QTest::keyClick(form.GotoWebsiteButton, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), visited.back()) << "Shift+Tab goes the other way";
+  }
+}
+
+TEST_F(MainFormTest, EveryPageTabShowsWholeInTheSmallestWindow) {
+  TMainForm form;
+  form.FormCreate();
+  form.show();
+  ASSERT_EQ(form.size(), QSize(297, 455));
+  for (int calculator = 0; calculator < 3; ++calculator) {
+    form.SelectCalculator(calculator);
+    QApplication::processEvents();
+    for (QTabWidget* pages : form.MainPageControl->widget(calculator)->findChildren<QTabWidget*>()) {
+      const QTabBar* bar = pages->tabBar();
+      for (int i = 0; i < bar->count(); ++i) {
+        SCOPED_TRACE(bar->tabText(i).toStdString());
+        EXPECT_TRUE(pages->rect().contains(bar->geometry()));
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i)));
+        EXPECT_LE(bar->fontMetrics().horizontalAdvance(bar->tabText(i)), bar->tabRect(i).width());
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/Clipboard.h"
+
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -230,29 +232,57 @@ TEST(KestNumberEditTest, TypingIsFilteredToTheStyle) {
   EXPECT_EQ(negative.ValueInteger(), -5) << "a sign typed before the digits";
 }
 
-TEST(KestNumberEditTest, TypingIntoAZeroPaddedFieldShiftsTheDigitsLeft) {
+TEST(KestNumberEditTest, TypingAndPastingIntoAZeroPaddedField) {
+  // An eight-digit hexadecimal field; the edit replaces `SelectLength`
+  // characters from `SelectStart` (none: the caret stands there).
+  struct Case {
+    std::int64_t Value;
+    int SelectStart;
+    int SelectLength;
+    const char* Typed;
+    const char* Pasted;
+    const char* Text;
+    int Caret;
+  };
+  const std::vector<Case> cases = {
+      {0xABCD, 8, 0, "A", nullptr, "000ABCDA", 8},   // the digits shift left
+      {0x1, 0, 6, "A", nullptr, "00000A01", 6},      // the selection goes, the zeros before it stay
+      {0xABCDA, 3, 2, "7", nullptr, "00007CDA", 5},  // padded again the field is full: a zero goes too
+      {0x7CDA, 0, 8, "7", nullptr, "00000007", 8},
+      {0xFFFFFFFF, 8, 0, "1", nullptr, "FFFFFFFF", 8},
+      {0x1, 0, 8, nullptr, "123456789abc", "12345678", 8},  // what fits of a paste
+      {0x1, 0, 2, nullptr, "fedc", "FE000001", 2},
+      {0x1, 8, 0, nullptr, "FF", "00000001", 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Text);
+    TNumberEdit edit;
+    edit.SetNumberStyle(nsHexadecimal);
+    edit.SetDigits(8);
+    edit.SetMaxLength(8);
+    edit.SetValueInteger(c.Value);
+    if (c.SelectLength)
+      edit.setSelection(c.SelectStart, c.SelectLength);
+    else
+      edit.setCursorPosition(c.SelectStart);
+    if (c.Typed) QTest::keyClicks(&edit, c.Typed);
+    if (c.Pasted) {
+      ClipboardSetText(c.Pasted);
+      QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    }
+    EXPECT_EQ(edit.text(), c.Text);
+    EXPECT_EQ(edit.ValueInteger(), edit.text().toLongLong(nullptr, 16));
+    EXPECT_EQ(edit.cursorPosition(), c.Caret);
+  }
+}
+
+TEST(KestNumberEditTest, BackspaceInAZeroPaddedField) {
   TNumberEdit edit;
-  edit.SetNumberStyle(nsHexadecimal);
-  edit.SetDigits(8);
-  edit.SetMaxLength(8);
-  edit.SetValueInteger(0xABCD);
-  ASSERT_EQ(edit.text(), "0000ABCD");
-  edit.end(false);
-  QTest::keyClicks(&edit, "A");
-  EXPECT_EQ(edit.text(), "000ABCDA");
-  EXPECT_EQ(edit.ValueInteger(), 0xABCDA);
-
-  edit.setSelection(3, 2);  // "AB"
-  QTest::keyClicks(&edit, "7");
-  EXPECT_EQ(edit.text(), "00007CDA") << "typing over part of the digits";
-  EXPECT_EQ(edit.cursorPosition(), 5);
-
-  edit.selectAll();
-  QTest::keyClicks(&edit, "7");
-  EXPECT_EQ(edit.text(), "00000007") << "typing over all of them";
-
   edit.SetNumberStyle(nsBinary);
+  edit.SetDigits(8);
+  edit.SetValueInteger(7);
   ASSERT_EQ(edit.text(), "00000111");
+  edit.end(false);
   QTest::keyClick(&edit, Qt::Key_Backspace);
   EXPECT_EQ(edit.text(), "00000011");
   EXPECT_EQ(edit.ValueInteger(), 3);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMainWindow>
@@ -27,7 +28,7 @@ namespace {
 class LatencyCalculator : public testing::Test {
  protected:
   void SetUp() override {
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, nullptr);
+    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
     Loading = true;
     Calculator->InitLatencyCalculator();
     Loading = false;
@@ -41,6 +42,7 @@ class LatencyCalculator : public testing::Test {
 
   TNetworkButton* At(int index) const { return Calculator->NetworkChain[index]; }
 
+  QAction EditCopyItem;
   bool Loading = false;
   std::unique_ptr<TLatencyCalculator> Calculator;
 };

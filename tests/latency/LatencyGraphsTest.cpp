@@ -4,6 +4,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <QAction>
+
 #include <memory>
 
 #include "controls/KestLabel.h"
@@ -18,7 +20,7 @@ namespace {
 class LatencyGraphs : public testing::Test {
  protected:
   void SetUp() override {
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, nullptr);
+    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
     Loading = true;
     Calculator->InitLatencyCalculator();
     Loading = false;
@@ -28,6 +30,7 @@ class LatencyGraphs : public testing::Test {
   }
 
   bool Loading = false;
+  QAction EditCopyItem{"&Copy"};
   std::unique_ptr<TLatencyCalculator> Calculator;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QAccessible>
 #include <QLocale>
 #include <QRadioButton>
@@ -28,7 +29,7 @@ class LatencyStats : public testing::Test {
  protected:
   void SetUp() override {
     QLocale::setDefault(QLocale::c());
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, nullptr);
+    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
     Calculator->InitLatencyCalculator();
     Grid = Calculator->findChild<TSuperStringGrid*>("LatencyStatsStringGrid");
     Directions = Calculator->findChild<TRadioGroup*>("PacketDirRadioGroup");
@@ -50,6 +51,7 @@ class LatencyStats : public testing::Test {
     return rows;
   }
 
+  QAction EditCopyItem;
   bool Loading = false;
   std::unique_ptr<TLatencyCalculator> Calculator;
   TSuperStringGrid* Grid = nullptr;

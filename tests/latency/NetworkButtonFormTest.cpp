@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <QAction>
+
 #include <memory>
 
 #include "controls/KestSpinEdit.h"
@@ -28,7 +30,7 @@ QStringList Items(const QComboBox* combo) {
 class NetworkButtonForm : public testing::Test {
  protected:
   void SetUp() override {
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, nullptr);
+    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
     Loading = true;
     Calculator->InitLatencyCalculator();
     Loading = false;
@@ -39,6 +41,7 @@ class NetworkButtonForm : public testing::Test {
   QString Text(const char* text) const { return QString(text).replace('.', QLocale().decimalPoint()); }
 
   bool Loading = false;
+  QAction EditCopyItem{"&Copy"};
   std::unique_ptr<TLatencyCalculator> Calculator;
   TNetworkButtonForm* Form = nullptr;
 };
@@ -185,7 +188,8 @@ TEST(LatencySettings, CountIsClampedAndAValueOfAnotherTypeReadsNothing) {
         registry.WriteString("NumNetworks", "4");
     }
     bool loading = true;
-    TLatencyCalculator calculator(loading, nullptr);
+    QAction copy("&Copy");
+    TLatencyCalculator calculator(loading, &copy, nullptr);
     calculator.InitLatencyCalculator();
     EXPECT_EQ(GetNetworkButtonForm(false)->CurrentKind, c.Kind);
     EXPECT_EQ(calculator.NetworkChain.size(), 6);

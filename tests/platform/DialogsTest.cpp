@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -29,6 +30,9 @@ struct TShownBox {
   Qt::TextFormat Format = Qt::AutoText;
   QMessageBox::Icon Icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons Buttons;
+  bool WordWrap = true;
+  QSize TextSize;
+  QFont TextFont;
 };
 
 // Shows a real box and presses `press` in it once it is up.
@@ -39,7 +43,16 @@ int ShowAndPress(const QString& text, unsigned flags, QMessageBox::StandardButto
       ADD_FAILURE() << "no message box is shown";
       return;
     }
-    shown = {box->text(), box->windowTitle(), box->textFormat(), box->icon(), box->standardButtons()};
+    shown.Text = box->text();
+    shown.Title = box->windowTitle();
+    shown.Format = box->textFormat();
+    shown.Icon = box->icon();
+    shown.Buttons = box->standardButtons();
+    if (auto* label = box->findChild<QLabel*>("qt_msgbox_label")) {
+      shown.WordWrap = label->wordWrap();
+      shown.TextSize = label->contentsRect().size();
+      shown.TextFont = label->font();
+    }
     box->button(press)->click();
   });
   SetMessageBoxResponder(nullptr);
@@ -74,6 +87,18 @@ TEST(DialogsTest, ShowsPlainTextWithTheRequestedButtonsAndIcon) {
     EXPECT_EQ(shown.Icon, c.Icon);
     EXPECT_EQ(shown.Buttons, c.Buttons);
   }
+}
+
+TEST(DialogsTest, ShowsTheLinesAsGivenWithoutWrappingThemAgain) {
+  const QString first = "The Class D IP Addresses in the range 224.0.0.0 - 239.255.255.255 are reserved ";
+  const QString second = "for multicasting and cannot be subnetted.";
+  TShownBox shown;
+  ShowAndPress(first + "\r\n" + second, MB_OK | MB_ICONINFORMATION, QMessageBox::Ok, shown);
+  EXPECT_FALSE(shown.WordWrap);
+  const QFontMetrics metrics(shown.TextFont);
+  EXPECT_GE(shown.TextSize.width(), metrics.horizontalAdvance(first.trimmed())) << "the longest line fits";
+  EXPECT_GE(shown.TextSize.height(), 2 * metrics.height());
+  EXPECT_LT(shown.TextSize.height(), 3 * metrics.lineSpacing()) << "two lines, not three";
 }
 
 }  // namespace
