@@ -32,6 +32,8 @@ TRadixerCalculator::TRadixerCalculator(const bool& loading, QWidget* parent)
 
   CreateBaseConverterPage();
   CreateBaseLookupPage();
+  CreateBitSwapperPage();
+  CreateOUIFinderPage();
 }
 
 void TRadixerCalculator::InitRadixerCalculator() {
@@ -39,6 +41,8 @@ void TRadixerCalculator::InitRadixerCalculator() {
   RadixerPageControl->setCurrentWidget(BaseConverterTabSheet);
   NumberWidthGroup->SetItemIndex(2);  // 32 Bits; its click handler runs
   DecNumberEdit->SetValueInteger(1438715774);
+  NumberStyleRadioGroup->SetItemIndex(1);  // Hex; its click handler runs
+  BitOriginalNumberEdit->SetValueInteger(1438715774);
 }
 
 void TRadixerCalculator::NumClipboardButtonClick(QObject* sender) {
