@@ -91,7 +91,7 @@ void TRadixerCalculator::CreateOUIFinderPage() {
 
 void TRadixerCalculator::OUISearchButtonClick(QObject*) {
   const TBusyCursor busy;
-  if (!OUIList) OUIList = TOUIList::LoadFromFile("OUI.txt", CompareLocaleText);
+  if (!OUIList) OUIList = TOUIList::LoadFromFile("OUI.txt", OUIListCompare(CompareLocaleText));
   if (!OUIList) return;
 
   const std::string key = OUINumberEdit->text().toLatin1().toStdString();

@@ -72,6 +72,21 @@ std::optional<std::size_t> TOUIList::Find(std::string_view key) const {
   return line;
 }
 
+TOUICompare OUIListCompare(TOUICompare locale) {
+  // Every reordering a collation makes among hexadecimal digits shows between
+  // two-digit neighbours: a digit's weight, or a pair read as one letter.
+  constexpr std::string_view Digits = "0123456789ABCDEF";
+  std::string previous;
+  for (char high : Digits)
+    for (char low : Digits) {
+      const std::string pair{high, low};
+      if (!previous.empty() && locale(previous, pair) >= 0)
+        return [](std::string_view a, std::string_view b) { return a.compare(b); };
+      previous = pair;
+    }
+  return locale;
+}
+
 std::string_view OUIOf(std::string_view line) { return line.substr(0, OUILength); }
 
 std::string_view OUIAbbreviation(std::string_view line) {

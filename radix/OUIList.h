@@ -48,6 +48,13 @@ class TOUIList {
   TOUICompare Compare;
 };
 
+// The comparison a list is searched with: `locale`, the user's collation,
+// when it orders OUIs as the list is sorted (digits before letters, character
+// by character); otherwise plain character codes. Some collations do not: in
+// Danish and Norwegian "AA" is a letter after "Z", so 0000AA would sort after
+// 0000AB and every entry after the first such OUI would be missed.
+TOUICompare OUIListCompare(TOUICompare locale);
+
 // The parts of an entry line; a short line gives what it holds.
 std::string_view OUIOf(std::string_view line);
 // Without trailing spaces and control characters.

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -130,6 +131,40 @@ TEST(OUIListTest, FindsEntriesAsTheFinderShowsThem) {
       {"FCFFAA", 6}, {"FFFFFF", std::nullopt}, {"0000AAB", 2},
   };
   for (const auto& [key, expected] : cases) EXPECT_EQ(list.Find(key), expected) << key;
+}
+
+// "AA" read as one letter after "Z", as Danish collation does.
+int DanishLike(std::string_view a, std::string_view b) {
+  auto weight = [](std::string_view text) {
+    std::string w(text);
+    for (std::size_t at; (at = w.find("AA")) != std::string::npos;) w.replace(at, 2, "\x7F");
+    return w;
+  };
+  return weight(a).compare(weight(b));
+}
+
+int IgnoringCase(std::string_view a, std::string_view b) {
+  auto upper = [](std::string_view text) {
+    std::string u(text);
+    for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return u;
+  };
+  return upper(a).compare(upper(b));
+}
+
+TEST(OUIListTest, SearchesWithTheLocaleOnlyWhereItKeepsTheListsOrder) {
+  const std::string text = "000055 Cmmssr X\r\n0000AA Xerox  X\r\n0000AB Ab     X\r\n0000ac Lower  X\r\n";
+  EXPECT_EQ(TOUIList(text, DanishLike).Find("0000AB"), std::nullopt) << "the Danish-like order alone misses it";
+  using Found = std::vector<std::optional<std::size_t>>;  // for 000055, 0000AA, 0000AB, 0000AC
+  const std::vector<std::tuple<const char*, TOUICompare, Found>> cases = {
+      {"Danish-like: character codes instead", DanishLike, {0, 1, 2, std::nullopt}},
+      {"ignoring case: kept, so lower case matches", IgnoringCase, {0, 1, 2, 3}},
+  };
+  for (const auto& [name, locale, expected] : cases) {
+    const TOUIList list(text, OUIListCompare(locale));
+    EXPECT_EQ((Found{list.Find("000055"), list.Find("0000AA"), list.Find("0000AB"), list.Find("0000AC")}), expected)
+        << name;
+  }
 }
 
 TEST(OUIListTest, LoadsOnlyAReadableRegularFile) {
