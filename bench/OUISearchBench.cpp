@@ -2,7 +2,6 @@
 // /usr/share/ieee-data/oui.txt (Debian package ieee-data): the first search,
 // which reads and indexes OUI.txt, and the later ones, for an OUI near the end
 // of the list. Each search looks up the OUI and its bit-swapped form.
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -100,13 +99,3 @@ void BM_OUILaterSearch(benchmark::State& state) {
 }
 BENCHMARK(BM_OUILaterSearch)->Unit(benchmark::kMicrosecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
