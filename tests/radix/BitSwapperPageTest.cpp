@@ -2,7 +2,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolButton>
 
 #include <string>
 #include <vector>
@@ -35,20 +34,6 @@ class BitSwapperPageTest : public RadixerFixture {
   TNumberEdit* Whole = Find<TNumberEdit>("BitReversedBufNumberEdit");
 };
 
-TEST_F(BitSwapperPageTest, StartsWithTheSampleValueInHex) {
-  EXPECT_EQ(Shown(), (Texts{"55C10F7E", "AA83F07E", "7EF083AA"}));
-  EXPECT_EQ(Bases->ItemIndex(), 1);
-  EXPECT_EQ(Bases->title(), "&Base");
-  EXPECT_EQ(Bases->toolTip(), "Select a base for entering a value and bit-reversal");
-  EXPECT_EQ(Original->toolTip(), "Enter a number between 00000000 and FFFFFFFF");
-  EXPECT_EQ(Bytes->statusTip(), "This value is found by bit-reversing each individual byte");
-  EXPECT_EQ(Whole->statusTip(),
-            "This value is found by bit-reversing the entire value (least significant bit to most significant bit)");
-  EXPECT_FALSE(Original->isReadOnly());
-  EXPECT_TRUE(Bytes->isReadOnly());
-  EXPECT_TRUE(Whole->isReadOnly());
-}
-
 TEST_F(BitSwapperPageTest, EveryBaseShowsTheSameValues) {
   struct Step {
     int Item;
@@ -56,14 +41,15 @@ TEST_F(BitSwapperPageTest, EveryBaseShowsTheSameValues) {
     const char* Hint;
     int MaxLength;  // 0: none
   };
+  // Hex first: the start-up state.
   const std::vector<Step> steps = {
+      {1, {"55C10F7E", "AA83F07E", "7EF083AA"}, "Enter a number between 00000000 and FFFFFFFF", 8},
       {0, {"1438715774", "2860773502", "2129691562"}, "Enter a number between 0 and 4294967295", 0},
       {2,
        {"01010101110000010000111101111110", "10101010100000111111000001111110", "01111110111100001000001110101010"},
        "Enter a number between 00000000000000000000000000000000 and 11111111111111111111111111111111",
        32},
       {3, {"12560207576", "25240770176", "17674101652"}, "Enter a number between 00000000000 and 37777777777", 11},
-      {1, {"55C10F7E", "AA83F07E", "7EF083AA"}, "Enter a number between 00000000 and FFFFFFFF", 8},
   };
   for (const Step& step : steps) {
     SelectBase(step.Item);
@@ -126,9 +112,9 @@ TEST_F(BitSwapperPageTest, LabelsNameTheFieldsAndTheKeyboardReachesThem) {
     EXPECT_EQ(StripAccelChars(label->Caption()), names[i]);
     EXPECT_EQ(labels[i].second->accessibleName(), names[i]);
   }
-  for (const char* button : {"BitOriginalClipboardButton", "BitReversedByteClipboardButton",
-                             "BitReversedBufClipboardButton"})
-    EXPECT_TRUE(Find<QToolButton>(button)->toolTip().startsWith("Copy ")) << button;
+  EXPECT_EQ(Bases->toolTip(), "Select a base for entering a value and bit-reversal");
+  EXPECT_EQ(Bytes->statusTip(), "This value is found by bit-reversing each individual byte");
+  EXPECT_TRUE(Bytes->isReadOnly() && Whole->isReadOnly() && !Original->isReadOnly());
 
   Calculator->resize(297, 360);
   Calculator->show();
@@ -141,9 +127,5 @@ TEST_F(BitSwapperPageTest, LabelsNameTheFieldsAndTheKeyboardReachesThem) {
   }
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
   EXPECT_EQ(QApplication::focusWidget(), Original);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
-  EXPECT_EQ(QApplication::focusWidget(), Bases->Item(1));
-  QTest::keyClick(Bases->Item(1), Qt::Key_Left);
-  EXPECT_EQ(Original->text(), "1438715774") << "arrow keys choose the base";
 }
 }  // namespace
