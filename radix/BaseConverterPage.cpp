@@ -1,24 +1,15 @@
 // The Base Converter page: one number in four bases at a chosen width.
 #include <QBoxLayout>
-#include <QFontDatabase>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QToolButton>
 
-#include "controls/ClipboardButton.h"
-#include "controls/KestLabel.h"
 #include "controls/KestNumberEdit.h"
 #include "platform/Hint.h"
 #include "platform/RadioGroup.h"
 #include "radix/NumberWidth.h"
 #include "radix/RadixerCalculator.h"
-
-namespace {
-void SetNumberEditHint(TNumberEdit* edit, int bits) {
-  SetHint(edit, QString::fromStdString(RangeHint(edit->NumberStyle(), bits)));
-}
-}  // namespace
+#include "radix/RadixerPageParts.h"
 
 void TRadixerCalculator::CreateBaseConverterPage() {
   QWidget* page = BaseConverterTabSheet;
@@ -26,14 +17,8 @@ void TRadixerCalculator::CreateBaseConverterPage() {
   layout->setContentsMargins(4, 4, 4, 4);
   layout->setSpacing(2);
 
-  NumberWidthGroup = new TRadioGroup("Number &Width", {"8 Bits", "16 Bits", "32 Bits"}, page);
-  NumberWidthGroup->setObjectName("NumberWidthGroup");
-  // The three widths side by side, in three columns.
-  if (auto* items = qobject_cast<QBoxLayout*>(NumberWidthGroup->layout()))
-    items->setDirection(QBoxLayout::LeftToRight);
-  const QString widthHint = "Select the maximum number of bits to use for number representation";
-  SetHint(NumberWidthGroup, widthHint);
-  for (int i = 0; i < NumberWidthGroup->ItemCount(); ++i) SetHint(NumberWidthGroup->Item(i), widthHint);
+  NumberWidthGroup = NewRadixRadioGroup(page, "NumberWidthGroup", "Number &Width", {"8 Bits", "16 Bits", "32 Bits"},
+                                        "Select the maximum number of bits to use for number representation");
   NumberWidthGroup->OnClick = [this](QObject* sender) { NumberWidthGroupClick(sender); };
   layout->addWidget(NumberWidthGroup);
   layout->addSpacing(6);
@@ -41,16 +26,11 @@ void TRadixerCalculator::CreateBaseConverterPage() {
   auto addField = [&](TKestLabel*& label, const char* labelName, const QString& caption, TNumberEdit*& edit,
                       const char* editName, TNumberStyle style, QToolButton*& button, const char* buttonName,
                       const QString& buttonHint) {
-    label = new TKestLabel(page);
-    label->setObjectName(labelName);
-    label->SetCaption(caption);
-    label->SetTransparent(true);
-    edit = new TNumberEdit(page);
-    edit->setObjectName(editName);
+    const TNumberFieldRow field = AddNumberFieldRow(layout, page, labelName, caption, editName, buttonName, buttonHint);
+    label = field.Label;
+    edit = field.Edit;
+    button = field.ClipboardButton;
     edit->SetNumberStyle(style);
-    edit->SetAllowNegative(false);
-    // Fixed-pitch digits line up across the fields, and 32 of them fit the narrowest window.
-    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     edit->OnChangeValue = [this](QObject* sender) { NumberEditChangeValue(sender); };
     edit->OnChangingValueInteger = [this](QObject* sender, std::int64_t& value) {
       NumberEditChangingValueInteger(sender, value);
@@ -58,19 +38,7 @@ void TRadixerCalculator::CreateBaseConverterPage() {
     edit->OnKeyDown = [this](QObject* sender, int& key, Qt::KeyboardModifiers shift) {
       NumberEditKeyDown(sender, key, shift);
     };
-    label->SetFocusControl(edit);
-    // A flat button, as the field copies through the Edit menu from the keyboard.
-    button = NewClipboardButton(page, buttonName, buttonHint);
-    button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QToolButton::clicked, this, [this, button] { NumClipboardButtonClick(button); });
-
-    auto* row = new QHBoxLayout;
-    row->setSpacing(2);
-    row->addWidget(edit, 1);
-    row->addWidget(button);
-    layout->addWidget(label);
-    layout->addLayout(row);
-    layout->addSpacing(4);
   };
   addField(DecLabel, "DecLabel", "&Decimal (base 10)", DecNumberEdit, "DecNumberEdit", nsDecimal, DecClipboardButton,
            "DecClipboardButton", "Copy decimal number to clipboard");

@@ -33,6 +33,8 @@ TRadixerCalculator::TRadixerCalculator(const bool& loading, QWidget* parent)
 
   CreateBaseConverterPage();
   CreateBaseLookupPage();
+  CreateBitSwapperPage();
+  CreateOUIFinderPage();
 }
 
 void TRadixerCalculator::InitRadixerCalculator() {
@@ -40,6 +42,8 @@ void TRadixerCalculator::InitRadixerCalculator() {
   RadixerPageControl->setCurrentWidget(BaseConverterTabSheet);
   NumberWidthGroup->SetItemIndex(2);  // 32 Bits; its click handler runs
   DecNumberEdit->SetValueInteger(1438715774);
+  NumberStyleRadioGroup->SetItemIndex(1);  // Hex; its click handler runs
+  BitOriginalNumberEdit->SetValueInteger(1438715774);
   HexLookupFromSpinEdit->SetValue(0);
   HexLookupToSpinEdit->SetValue(31);
 }

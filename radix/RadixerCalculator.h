@@ -3,6 +3,9 @@
 // octal at 8, 16 or 32 bits, and the pages that build on it.
 #include <QWidget>
 #include <cstdint>
+#include <optional>
+
+#include "radix/OUIList.h"
 
 class QPushButton;
 class QTabWidget;
@@ -12,6 +15,7 @@ class TKestLabel;
 class TNumberEdit;
 class TRadioGroup;
 class TSuperStringGrid;
+class TTextBox;
 
 class TRadixerCalculator : public QWidget {
   Q_OBJECT
@@ -40,6 +44,14 @@ class TRadixerCalculator : public QWidget {
   void BaseLookupTableClipboardButtonClick(QObject* sender);
   // Fills the lookup table when it is stale, its page is shown and the main window is not loading.
   void FillLookupTable();
+  // Bit-Swapper page
+  void NumberStyleRadioGroupClick(QObject* sender);
+  void BitOriginalNumberEditChangeValue(QObject* sender);
+
+  // OUI Finder page
+  void OUISearchButtonClick(QObject* sender);
+  // Enter searches, whether or not the search button is enabled; the key passes unchanged.
+  void OUINumberEditKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers shift);
 
   // True while NumberEditChangeValue copies the number to the other fields.
   bool ConverterUpdating = false;
@@ -50,6 +62,8 @@ class TRadixerCalculator : public QWidget {
   // The last accepted lookup range.
   std::int32_t LookupSavedFrom = 0;
   std::int32_t LookupSavedTo = 0;
+  // The lines of OUI.txt, from the first search that could read it to the end of the run.
+  std::optional<TOUIList> OUIList;
 
   QTabWidget* RadixerPageControl;
   QWidget* BaseConverterTabSheet;
@@ -82,9 +96,39 @@ class TRadixerCalculator : public QWidget {
   QToolButton* BaseLookupTableClipboardButton;
   TSuperStringGrid* LookupStringGrid;
 
+  // Bit-Swapper page
+  TRadioGroup* NumberStyleRadioGroup;
+  TKestLabel* SwapLabel;
+  TNumberEdit* BitOriginalNumberEdit;
+  QToolButton* BitOriginalClipboardButton;
+  TKestLabel* Label18;
+  TNumberEdit* BitReversedByteNumberEdit;
+  QToolButton* BitReversedByteClipboardButton;
+  TKestLabel* Label19;
+  TNumberEdit* BitReversedBufNumberEdit;
+  QToolButton* BitReversedBufClipboardButton;
+
+  // OUI Finder page
+  TKestLabel* Label28;
+  TNumberEdit* OUINumberEdit;
+  QToolButton* OUIClipboardButton;
+  QPushButton* OUISearchButton;
+  TKestLabel* Label15;
+  TTextBox* AbrevTextBox;
+  TKestLabel* Label17;
+  TTextBox* OrganizationTextBox;
+  TKestLabel* Label23;
+  TTextBox* BitSwappedOUITextBox;
+  TKestLabel* Label24;
+  TTextBox* BitSwappedAbrevTextBox;
+  TKestLabel* Label25;
+  TTextBox* BitSwappedOrganizationTextBox;
+
  private:
   void CreateBaseConverterPage();
   void CreateBaseLookupPage();
+  void CreateBitSwapperPage();
+  void CreateOUIFinderPage();
   // The lookup table's column alignments and titles.
   void InitLookupTable();
 
