@@ -182,6 +182,9 @@ void TCustomNumberEdit::KeyPress(QKeyEvent* event) {
   // instead; only when the field, padded again without it, is full does a
   // zero go as well, or the typed character would be refused.
   int fromEnd = CaretFromEnd();
+  // A character typed over the whole text replaces it, as in any field: the
+  // emptied text would otherwise be formatted as 0 first and keep that zero.
+  if (selectedText() == text()) return QLineEdit::keyPressEvent(event);
   if (hasSelectedText()) {
     const int length = static_cast<int>(selectedText().size());
     SetTextKeepingCaret(text().remove(selectionStart(), length), fromEnd - length);

@@ -28,6 +28,7 @@ void TRadixerCalculator::CreateBitSwapperPage() {
     label = field.Label;
     edit = field.Edit;
     button = field.ClipboardButton;
+    connect(button, &QToolButton::clicked, this, [this, button] { NumClipboardButtonClick(button); });
   };
   addField(SwapLabel, "SwapLabel", "Original &Value", BitOriginalNumberEdit, "BitOriginalNumberEdit",
            BitOriginalClipboardButton, "BitOriginalClipboardButton", "Copy original value to clipboard");

@@ -40,6 +40,7 @@ void TRadixerCalculator::CreateOUIFinderPage() {
   Label28 = oui.Label;
   OUINumberEdit = oui.Edit;
   OUIClipboardButton = oui.ClipboardButton;
+  connect(OUIClipboardButton, &QToolButton::clicked, this, [this] { NumClipboardButtonClick(OUIClipboardButton); });
   SetHint(OUINumberEdit, "Enter an OUI (in hexadecimal) to search for");
   OUINumberEdit->SetNumberStyle(nsHexadecimal);
   OUINumberEdit->SetDigits(6);

@@ -52,7 +52,11 @@ void TRadixerCalculator::NumClipboardButtonClick(QObject* sender) {
   const std::pair<QObject*, TNumberEdit*> fields[] = {{DecClipboardButton, DecNumberEdit},
                                                       {HexClipboardButton, HexNumberEdit},
                                                       {BinClipboardButton, BinNumberEdit},
-                                                      {OctClipboardButton, OctNumberEdit}};
+                                                      {OctClipboardButton, OctNumberEdit},
+                                                      {BitOriginalClipboardButton, BitOriginalNumberEdit},
+                                                      {BitReversedByteClipboardButton, BitReversedByteNumberEdit},
+                                                      {BitReversedBufClipboardButton, BitReversedBufNumberEdit},
+                                                      {OUIClipboardButton, OUINumberEdit}};
   for (auto [button, edit] : fields)
     if (sender == button) ClipboardSetText(edit->text());
 }

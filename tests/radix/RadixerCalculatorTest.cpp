@@ -220,14 +220,20 @@ TEST_F(RadixerCalculatorTest, AChangeInBinaryReachesEveryOtherFieldOnce) {
 }
 
 TEST_F(RadixerCalculatorTest, ClipboardButtonsCopyTheFieldAsShown) {
-  const std::map<const char*, TNumberEdit*> buttons = {{"DecClipboardButton", Dec},
-                                                       {"HexClipboardButton", Hex},
-                                                       {"BinClipboardButton", Bin},
-                                                       {"OctClipboardButton", Oct}};
+  const std::map<const char*, TNumberEdit*> buttons = {
+      {"DecClipboardButton", Dec},
+      {"HexClipboardButton", Hex},
+      {"BinClipboardButton", Bin},
+      {"OctClipboardButton", Oct},
+      {"BitOriginalClipboardButton", Find<TNumberEdit>("BitOriginalNumberEdit")},
+      {"BitReversedByteClipboardButton", Find<TNumberEdit>("BitReversedByteNumberEdit")},
+      {"BitReversedBufClipboardButton", Find<TNumberEdit>("BitReversedBufNumberEdit")},
+      {"OUIClipboardButton", Find<TNumberEdit>("OUINumberEdit")}};
   for (auto [button, edit] : buttons) {
     edit->setSelection(0, 2);
     ClipboardSetText("before");
     Click(button);
+    EXPECT_FALSE(edit->text().isEmpty()) << button;
     EXPECT_EQ(ClipboardText(), edit->text()) << button;
   }
   ClipboardSetText("before");
