@@ -4,7 +4,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ORVANE_BUILD_DIR:-$ROOT/build}"
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth
+          # the end-to-end tests: a session bus, the accessibility bus and its client, real input
+          dbus-daemon dbus-bin at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool)
 
 install_missing_packages() {
   local missing=()
