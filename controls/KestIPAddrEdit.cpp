@@ -19,6 +19,7 @@
 #include <climits>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "controls/CharTests.h"
 #include "platform/Clipboard.h"
@@ -377,6 +378,7 @@ void TCustomIPAddressEdit::MoveToField(int index, int cursor, bool selectAll) {
   }
   TFieldWindow& window = *Window;
   const int length = static_cast<int>(window.Text[index].size());
+  window.AutoAdvanced = false;
   window.Cursor = cursor < 0 || selectAll ? length : std::min(cursor, length);
   window.Anchor = selectAll ? 0 : window.Cursor;
   RestartCaret();
@@ -403,13 +405,17 @@ void TCustomIPAddressEdit::ReplaceSelection(const QString& insert) {
 }
 
 void TCustomIPAddressEdit::TypeDigit(QChar digit) {
+  Window->AutoAdvanced = false;
   if (!HasSelection() && Window->Text[Window->Current].size() >= 3) {
     // A full field takes no more digits; at its end the digit goes on into the next one.
     if (Window->Cursor < 3 || Window->Current == 3) return;
     MoveToField(Window->Current + 1, -1, true);
   }
   ReplaceSelection(QString(digit));
-  if (Window->Text[Window->Current].size() == 3 && Window->Current < 3) MoveToField(Window->Current + 1, -1, true);
+  if (Window->Text[Window->Current].size() == 3 && Window->Current < 3) {
+    MoveToField(Window->Current + 1, -1, true);
+    Window->AutoAdvanced = true;
+  }
 }
 
 void TCustomIPAddressEdit::CopyToClipboard() { ClipboardSetText(AddressString()); }
@@ -462,7 +468,9 @@ void TCustomIPAddressEdit::timerEvent(QTimerEvent* event) {
 }
 
 void TCustomIPAddressEdit::focusInEvent(QFocusEvent* event) {
-  if (event->reason() == Qt::TabFocusReason) MoveToField(0, -1, true);
+  // Arriving from the keyboard selects a whole end field, so that an address typed next replaces the old one.
+  if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::ShortcutFocusReason)
+    MoveToField(0, -1, true);
   else if (event->reason() == Qt::BacktabFocusReason) MoveToField(3, -1, true);
   QWidget::focusInEvent(event);
   RestartCaret();
@@ -491,6 +499,8 @@ bool TCustomIPAddressEdit::event(QEvent* event) {
 }
 
 void TCustomIPAddressEdit::keyPressEvent(QKeyEvent* event) {
+  // Only a "." typed straight after an automatic advance is swallowed; any other key ends that state.
+  const bool autoAdvanced = std::exchange(Window->AutoAdvanced, false);
   if (event->matches(QKeySequence::Copy)) return CopyToClipboard();
   if (event->matches(QKeySequence::Paste)) return PasteFromClipboard();
   TFieldWindow& window = *Window;
@@ -532,11 +542,14 @@ void TCustomIPAddressEdit::keyPressEvent(QKeyEvent* event) {
     default:
       break;
   }
+  // Keys the control does not take (a lone Shift, say) and refused characters leave that state as it was.
+  Window->AutoAdvanced = autoAdvanced;
   if (!IsEditingKey(event)) return QWidget::keyPressEvent(event);
   // Any other printable character is taken and refused.
   for (const QChar c : event->text()) {
     if (IsDecimalChar(c.toLatin1())) TypeDigit(c);
-    else if (c == u'.' && Window->Current < 3) MoveToField(Window->Current + 1, -1, true);
+    else if (c == u'.' && !std::exchange(Window->AutoAdvanced, false) && Window->Current < 3)
+      MoveToField(Window->Current + 1, -1, true);
   }
 }
 

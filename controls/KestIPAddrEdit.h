@@ -85,6 +85,10 @@ class TCustomIPAddressEdit : public QWidget {
     int Current = 0;
     int Cursor = 0;
     int Anchor = 0;
+    // The caret has just moved on by itself after a field's third digit and
+    // nothing has been typed since: a "." the user types out of habit then
+    // belongs to that move and is swallowed.
+    bool AutoAdvanced = false;
   };
 
   void CreateWnd();

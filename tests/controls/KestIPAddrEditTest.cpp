@@ -59,7 +59,7 @@ struct TForm {
   }
 
   // Sends a script to the focused widget: ← → ↖ ↘ are Left, Right, Home, End;
-  // ⇤ is Shift+Left, ⌫ Backspace, ⌦ Delete, ⇥ Tab; anything else is typed.
+  // ⇤ is Shift+Left, ⌫ Backspace, ⌦ Delete, ⇥ Tab, ⇧ a lone Shift; anything else is typed.
   void Press(const QString& script) {
     for (const QChar c : script) {
       QWidget* target = QApplication::focusWidget();
@@ -73,6 +73,7 @@ struct TForm {
         case u'⌫': QTest::keyClick(target, Qt::Key_Backspace); break;
         case u'⌦': QTest::keyClick(target, Qt::Key_Delete); break;
         case u'⇥': QTest::keyClick(target, Qt::Key_Tab); break;
+        case u'⇧': QTest::keyClick(target, Qt::Key_Shift); break;
         default: QTest::keyClicks(target, QString(c));
       }
     }
@@ -200,6 +201,11 @@ TEST(IPAddressEdit, NavigationKeys) {
       {"..⌫9", "1.2.9.4"},
       {"123←←4", "123.4.3.4"},     // a full field hands further digits on
       {"123←←←5", "123.2.3.4"},    // ... but takes none in its middle
+      {"123..4", "123.2.4.4"},     // one "." after an automatic advance is swallowed, not two
+      {"123⇧.9", "123.9.3.4"},     // ... also when Shift is pressed for it
+      {"123←.9", "123.2.9.4"},     // any other key ends the advance
+      {"1234.5", "123.4.5.4"},     // ... and so does a digit typed into the new field
+      {"12.345.6", "12.255.6.4"},  // a field clamped on its third digit advances the same way
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Keys.toStdString());
@@ -215,6 +221,40 @@ TEST(IPAddressEdit, NavigationKeys) {
   QTest::keyClick(form.After, Qt::Key_Tab, Qt::ShiftModifier);  // from behind: the last field
   form.Press("9");
   EXPECT_EQ(form.Shown(), "1.2.3.9");
+}
+
+TEST(IPAddressEdit, TypedDottedAddressReplacesWhatTheFieldsHeld) {
+  const QString previous[] = {"", "10.1.2.3", "1.15.7.99", "192.168.100.1"};
+  const QString typed[] = {"192.168.100.1", "172.16.5.4", "10.200.3.4", "10.1.2.3"};
+  const struct {
+    const char* Name;
+    std::function<void(TForm&)> Enter;
+  } entries[] = {
+      {"Tab", [](TForm& f) { f.EnterByTab(); }},
+      {"label accelerator", [](TForm& f) { QTest::keyClick(f.Before, Qt::Key_H, Qt::AltModifier); }},
+  };
+  for (const auto& entry : entries) {
+    for (const QString& start : previous) {
+      for (const QString& address : typed) {
+        SCOPED_TRACE(std::string(entry.Name) + " over \"" + start.toStdString() + "\": " + address.toStdString());
+        TForm form;
+        form.Label->setBuddy(form.Edit);
+        if (!start.isEmpty()) form.Edit->SetAddressString(start);
+        entry.Enter(form);
+        ASSERT_TRUE(form.Edit->hasFocus());
+        form.Press(address + "⇥");
+        EXPECT_EQ(form.Shown(), address);
+        EXPECT_TRUE(form.After->hasFocus());
+        // One event for each field whose value the typing changed.
+        const QStringList before = start.split('.');
+        const QStringList after = address.split('.');
+        TEvents expected;
+        for (int index = 0; index < 4; ++index)
+          if (start.isEmpty() || before[index] != after[index]) expected.emplace_back(index, after[index].toInt());
+        EXPECT_EQ(form.Events, expected);
+      }
+    }
+  }
 }
 
 TEST(IPAddressEdit, EveryWayOfLeavingAFieldRaisesItsEvent) {
