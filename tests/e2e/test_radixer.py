@@ -2,7 +2,6 @@
 
 import pyatspi
 
-import a11y
 from harness import AppCase
 
 BASES = ["Decimal (base 10)", "Hexadecimal (base 16)", "Binary (base 2)", "Octal (base 8)"]

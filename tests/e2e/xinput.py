@@ -30,7 +30,8 @@ class Input:
         self._run("type", "--clearmodifiers", "--delay", str(TYPE_DELAY_MS), text)
 
     def click(self, x, y, count=1, button=1):
-        self._run("mousemove", "--sync", str(x), str(y), "click", "--repeat", str(count), str(button))
+        # No --sync: it waits for a motion event, which never comes when the pointer is already there.
+        self._run("mousemove", str(x), str(y), "click", "--repeat", str(count), str(button))
 
     def focus_window_of(self, pid):
         """Gives the keyboard focus to the visible top-level window of process `pid`

@@ -1,0 +1,33 @@
+"""The subnet calculator: the address typed in, its pages read back."""
+
+import pyatspi
+
+from harness import AppCase
+
+
+class SubnetCase(AppCase):
+    def setUp(self):
+        super().setUp()
+        self.app.select_calculator("Subnet")
+
+
+class AddressEntry(SubnetCase):
+    TYPED = ["192.168.100.1", "172.16.5.4", "10.200.3.4"]
+
+    def test_typed_after_the_accelerator(self):
+        self.app.select_page("Address Info")
+        for address in self.TYPED:
+            with self.subTest(address=address):
+                self.app.enter_address(address)
+                self.assertReads("IP Address", address)
+
+    def test_typed_after_clicking_the_first_field(self):
+        self.app.select_page("Address Info")
+        for address in self.TYPED:
+            with self.subTest(address=address):
+                first = self.app.find(pyatspi.ROLE_TEXT, "IP Address field 1")
+                # A double click selects the field's number, so that the typing replaces it.
+                self.app.click(first, count=2)
+                self.app.type(address)
+                self.app.keys("Tab")
+                self.assertReads("IP Address", address)
