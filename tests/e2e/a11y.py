@@ -45,7 +45,7 @@ def settle(read, expected, timeout=DEFAULT_TIMEOUT):
 # --- objects -------------------------------------------------------------------
 
 
-def application(pid, timeout=15.0):
+def application(pid, timeout=30.0):
     """The program with process id `pid`, once it shows its main window."""
     desktop = pyatspi.Registry.getDesktop(0)
 

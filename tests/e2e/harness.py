@@ -29,7 +29,11 @@ class App:
 
     def start(self):
         self.process = self.desktop.launch()
-        self.application = a11y.application(self.process.pid)
+        try:
+            self.application = a11y.application(self.process.pid)
+        except AssertionError as error:
+            state = "still runs" if self.process.poll() is None else f"ended with {self.process.returncode}"
+            raise AssertionError(f"{error}; the program {state} and wrote: {self.desktop.log()!r}") from None
         self.window = a11y.wait_until(
             lambda: a11y.find_all(self.application, pyatspi.ROLE_FRAME, "Orvane Calculator"), what="the main window")[0]
         self.finder = a11y.Finder(self.window)

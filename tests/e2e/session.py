@@ -207,6 +207,10 @@ class Desktop:
             return ""
         app, self.app = self.app, None
         self.processes.stop(app)
+        return self.log()
+
+    def log(self):
+        """What the program has written on its output so far."""
         with open(self._log_path(), "rb") as log:
             return log.read().decode(errors="replace")
 

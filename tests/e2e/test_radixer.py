@@ -5,6 +5,8 @@ import pyatspi
 from harness import AppCase
 
 BASES = ["Decimal (base 10)", "Hexadecimal (base 16)", "Binary (base 2)", "Octal (base 8)"]
+# The accelerators of the fields' labels.
+ACCELERATORS = dict(zip(BASES, ["alt+d", "alt+h", "alt+b", "alt+o"]))
 
 
 def shown(decimal, hexadecimal, binary, octal):
@@ -21,9 +23,9 @@ class BaseConverter(AppCase):
         self.app.click(self.app.find(pyatspi.ROLE_RADIO_BUTTON, width))
 
     def enter(self, base, digits):
-        """Replaces the number in the field of `base` by `digits` and leaves the field."""
-        self.app.click(self.app.field(base))
-        self.app.keys("ctrl+a")
+        """Replaces the number in the field of `base`, reached by its label's
+        accelerator, by `digits` and leaves the field."""
+        self.app.keys(ACCELERATORS[base])
         self.app.type(digits)
         self.app.keys("Tab")
 
