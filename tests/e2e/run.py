@@ -9,6 +9,7 @@ with its own session and accessibility buses.
 
 import argparse
 import os
+import signal
 import sys
 import unittest
 
@@ -24,6 +25,10 @@ def main():
     parser.add_argument("-k", dest="patterns", action="append", help="run only cases matching this")
     parser.add_argument("-v", "--verbose", action="store_true", help="name each case as it runs")
     args = parser.parse_args()
+    # Ended from outside (a test driver's timeout), the run still stops what it started;
+    # unittest lets an interrupt through where it would catch an exit.
+    for signum in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(signum, _interrupt)
 
     with session.Desktop(args.program) as desktop:
         # The accessibility client reaches the buses named here, never the user's own.
@@ -44,5 +49,12 @@ def main():
     return 0 if result.wasSuccessful() else 1
 
 
+def _interrupt(signum, frame):
+    raise KeyboardInterrupt(signal.Signals(signum).name)
+
+
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except KeyboardInterrupt as interrupt:
+        sys.exit(f"interrupted {interrupt}")

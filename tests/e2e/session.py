@@ -49,7 +49,8 @@ class Processes:
         _become_subreaper()
 
     def start(self, name, args, env, **popen_args):
-        process = subprocess.Popen(args, env=env, start_new_session=True, **popen_args)
+        process = subprocess.Popen(args, env=env, start_new_session=True, preexec_fn=_end_with_parent,
+                                   **popen_args)
         self._started.append((name, process))
         return process
 
@@ -79,13 +80,26 @@ class Processes:
         _reap_adopted()
 
 
+PR_SET_PDEATHSIG = 1
 PR_SET_CHILD_SUBREAPER = 36
 
 
-def _become_subreaper():
+def _prctl(option, value):
     libc = ctypes.CDLL(None, use_errno=True)
-    if libc.prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0) != 0:
-        raise StartError("cannot adopt orphaned processes: " + os.strerror(ctypes.get_errno()))
+    if libc.prctl(option, value, 0, 0, 0) != 0:
+        raise OSError(ctypes.get_errno(), os.strerror(ctypes.get_errno()))
+
+
+def _end_with_parent():
+    """Runs in a started process: it ends when the run is killed and cannot clean up."""
+    _prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def _become_subreaper():
+    try:
+        _prctl(PR_SET_CHILD_SUBREAPER, 1)
+    except OSError as error:
+        raise StartError(f"cannot adopt orphaned processes: {error}") from None
 
 
 def _adopted_children():
