@@ -100,8 +100,9 @@ class App:
         a11y.wait_until(lambda: a11y.is_current_tab(tab), what=f"the page {name!r} to be shown")
 
     def enter_address(self, address):
-        """Types `address` into the address field, reached by its accelerator, and leaves it."""
-        self.keys("alt+i")
+        """Types `address` over the address shown, from the first field (selected by a
+        double click, whatever had the focus before), and leaves the field."""
+        self.click(self.find(pyatspi.ROLE_TEXT, "IP Address field 1"), count=2)
         self.type(address)
         self.keys("Tab")
 
