@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "controls/CharTests.h"
+#include "platform/AccessibleText.h"
 #include "platform/Clipboard.h"
 #include "platform/Shell.h"
 
@@ -60,36 +61,6 @@ bool IsEditingKey(const QKeyEvent* event) {
       return !event->text().isEmpty() && event->text().at(0).isPrint();
   }
 }
-
-// Assistive technology reads the fields and the whole address as plain,
-// read-only text; editing goes through the keyboard like for everyone else.
-class TReadOnlyAccessibleText : public QAccessibleTextInterface {
- public:
-  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-  int selectionCount() const override { return 0; }
-  void addSelection(int, int) override {}
-  void removeSelection(int) override {}
-  void setSelection(int, int, int) override {}
-  int cursorPosition() const override { return AccessibleCaret(); }
-  void setCursorPosition(int) override {}
-  QString text(int startOffset, int endOffset) const override {
-    return AccessibleText().mid(startOffset, endOffset - startOffset);
-  }
-  int characterCount() const override { return static_cast<int>(AccessibleText().size()); }
-  QRect characterRect(int) const override { return {}; }
-  int offsetAtPoint(const QPoint&) const override { return -1; }
-  void scrollToSubstring(int, int) override {}
-  QString attributes(int, int* startOffset, int* endOffset) const override {
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return {};
-  }
-
- protected:
-  virtual QString AccessibleText() const = 0;
-  virtual int AccessibleCaret() const { return 0; }
-};
-
 }  // namespace
 
 // One field of the control, as assistive technology sees it.

@@ -8,12 +8,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/AccessibleText.h"
+
 namespace {
 QString EscapePrefixes(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
 
-// A label or text box reads as static text: its name is the accessible name
-// given to it (or else its text as shown), its value the text as shown; a
-// label names its FocusControl.
+// A label reads as static text named by its caption as shown, and names its
+// FocusControl.
 class TLabelAccessible : public QAccessibleWidget {
  public:
   explicit TLabelAccessible(TKestCustomLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -21,9 +22,9 @@ class TLabelAccessible : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     switch (t) {
       case QAccessible::Name:
-        return widget()->accessibleName().isEmpty() ? Shown() : widget()->accessibleName();
+        return widget()->accessibleName().isEmpty() ? Label()->ShownCaption() : widget()->accessibleName();
       case QAccessible::Value:
-        return Shown();
+        return Label()->ShownCaption();
       default:
         return QAccessibleWidget::text(t);
     }
@@ -40,12 +41,34 @@ class TLabelAccessible : public QAccessibleWidget {
 
  private:
   TKestCustomLabel* Label() const { return static_cast<TKestCustomLabel*>(widget()); }
-  QString Shown() const {
-    return Label()->ShowAccelChar() ? StripAccelChars(Label()->Caption()) : Label()->Caption();
+};
+
+// A text box reads as a read-only text field: named by the label whose
+// FocusControl it is (or its own accessible name), its text the caption as shown.
+class TTextBoxAccessible : public QAccessibleWidget, public TReadOnlyAccessibleText {
+ public:
+  explicit TTextBoxAccessible(TKestCustomTextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    return state;
   }
+  using TReadOnlyAccessibleText::text;
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? AccessibleText() : QAccessibleWidget::text(t);
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+ private:
+  QString AccessibleText() const override { return static_cast<TKestCustomLabel*>(widget())->ShownCaption(); }
 };
 
 QAccessibleInterface* LabelAccessibleFactory(const QString&, QObject* object) {
+  if (auto* box = qobject_cast<TKestCustomTextBox*>(object)) return new TTextBoxAccessible(box);
   if (auto* label = qobject_cast<TKestCustomLabel*>(object)) return new TLabelAccessible(label);
   return nullptr;
 }
@@ -60,8 +83,9 @@ TKestCustomLabel::TKestCustomLabel(QWidget* parent) : QLabel(parent) {
 
 void TKestCustomLabel::SetCaption(const QString& caption) {
   if (caption == FCaption) return;
+  const QString shownBefore = ShownCaption();
   FCaption = caption;
-  UpdateAccessibleText();
+  UpdateAccessibleText(shownBefore);
   AdjustBounds();
   update();
 }
@@ -108,8 +132,9 @@ void TKestCustomLabel::SetTransparent(bool transparent) {
 
 void TKestCustomLabel::SetShowAccelChar(bool show) {
   if (show == FShowAccelChar) return;
+  const QString shownBefore = ShownCaption();
   FShowAccelChar = show;
-  UpdateAccessibleText();
+  UpdateAccessibleText(shownBefore);
   AdjustBounds();
   update();
 }
@@ -117,6 +142,10 @@ void TKestCustomLabel::SetShowAccelChar(bool show) {
 void TKestCustomLabel::SetFocusControl(QWidget* control) {
   if (control == buddy()) return;
   setBuddy(control);
+}
+
+QString TKestCustomLabel::ShownCaption() const {
+  return FShowAccelChar ? StripAccelChars(FCaption) : FCaption;
 }
 
 QColor TKestCustomLabel::Color() const {
@@ -246,12 +275,16 @@ void TKestCustomLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
 }
 
-void TKestCustomLabel::UpdateAccessibleText() {
+void TKestCustomLabel::UpdateAccessibleText(const QString& shownBefore) {
   // The label's text is what assistive technology and the accelerator see;
   // without accelerators every "&" stands for itself.
   setText(FShowAccelChar ? FCaption : EscapePrefixes(FCaption));
-  if (QAccessible::isActive()) {
-    QAccessibleValueChangeEvent event(this, FCaption);
+  // A label's name follows its text by itself; a control read as text also
+  // tells what changed in it, so that a screen reader notices.
+  if (!QAccessible::isActive() || ShownCaption() == shownBefore) return;
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(this);
+  if (accessible && accessible->textInterface()) {
+    QAccessibleTextUpdateEvent event(this, 0, shownBefore, ShownCaption());
     QAccessible::updateAccessibility(&event);
   }
 }

@@ -18,6 +18,8 @@ class TKestCustomLabel : public QLabel {
   explicit TKestCustomLabel(QWidget* parent = nullptr);
 
   QString Caption() const { return FCaption; }
+  // The caption as drawn: without the accelerator marks when they are shown as such.
+  QString ShownCaption() const;
   void SetCaption(const QString& caption);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment alignment);
@@ -74,7 +76,7 @@ class TKestCustomLabel : public QLabel {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  void UpdateAccessibleText();
+  void UpdateAccessibleText(const QString& shownBefore);
 
   QString FCaption;
   TAlignment FAlignment = taLeftJustify;

@@ -32,7 +32,6 @@ void TLatencyCalculator::CreateLatencyStatsPage() {
   PacketDirRadioGroup = new TRadioGroup("Packet &Direction", {"Clt -> Svr", "Clt <- Svr", "Clt <-> Svr"},
                                         LatencyStatsTabSheet);
   PacketDirRadioGroup->setObjectName("PacketDirRadioGroup");
-  PacketDirRadioGroup->setAccessibleName("Packet Direction");
   SetHint(PacketDirRadioGroup, "Select a packet transmission direction to show statistics for");
   // The three directions side by side, tight enough to fit the narrowest window.
   auto* items = static_cast<QBoxLayout*>(PacketDirRadioGroup->layout());

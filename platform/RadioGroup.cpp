@@ -15,7 +15,11 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidg
     layout->addWidget(button);
     Buttons.push_back(button);
   }
-  connect(Group, &QButtonGroup::idClicked, this, [this](int id) { SetItemIndex(id); });
+  // Follows the checked button however it was chosen: a click, the arrow
+  // keys, code, or an assistive technology's press or toggle action.
+  connect(Group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    if (checked) SetItemIndex(id);
+  });
 }
 
 void TRadioGroup::SetItemIndex(int index) {

@@ -18,4 +18,7 @@ class TValueComboBox : public QComboBox {
   void SetItemIndex(int index);
 
   std::function<void(QObject* sender)> OnClick;
+
+ private:
+  QString ShownText;  // the text before a change, for assistive technology
 };

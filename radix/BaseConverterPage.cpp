@@ -28,7 +28,6 @@ void TRadixerCalculator::CreateBaseConverterPage() {
 
   NumberWidthGroup = new TRadioGroup("Number &Width", {"8 Bits", "16 Bits", "32 Bits"}, page);
   NumberWidthGroup->setObjectName("NumberWidthGroup");
-  NumberWidthGroup->setAccessibleName("Number Width");
   // The three widths side by side, in three columns.
   if (auto* items = qobject_cast<QBoxLayout*>(NumberWidthGroup->layout()))
     items->setDirection(QBoxLayout::LeftToRight);
@@ -52,7 +51,6 @@ void TRadixerCalculator::CreateBaseConverterPage() {
     edit->SetAllowNegative(false);
     // Fixed-pitch digits line up across the fields, and 32 of them fit the narrowest window.
     edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    edit->setAccessibleName(QString(caption).remove('&'));
     edit->OnChangeValue = [this](QObject* sender) { NumberEditChangeValue(sender); };
     edit->OnChangingValueInteger = [this](QObject* sender, std::int64_t& value) {
       NumberEditChangingValueInteger(sender, value);

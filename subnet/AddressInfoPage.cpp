@@ -19,7 +19,6 @@ void TSubnetCalculator::CreateAddressInfoPage() {
                                         QString::fromStdString(ClassItemText(acClassC))},
                       AddressInfoTab);
   AddressTypeRadioGroup->setObjectName("AddressTypeRadioGroup");
-  AddressTypeRadioGroup->setAccessibleName("Address Type");
   SetHint(AddressTypeRadioGroup, "Select the class of addresses you would like information about");
   AddressTypeRadioGroup->OnClick = [this](QObject* sender) { AddressTypeRadioGroupClick(sender); };
   layout->addWidget(AddressTypeRadioGroup);
@@ -56,7 +55,6 @@ void TSubnetCalculator::UpdateAddressInfo() {
   const QString caption = QString::fromStdString(BitMapLegendText(ClassBitMapTitle(addressClass), false));
   ClassBitMapLabel->SetCaption(caption);
   ClassBitMapLabel->update();
-  ClassBitMapTextBox->setAccessibleName(caption);
   ClassBitMapTextBox->SetCaption(QString::fromStdString(ClassBitMapPattern(addressClass)));
   BinAddressTextBox->SetCaption(QString::fromStdString(FormatDottedBinary(IPAddressEdit->Address())));
   HexAddressTextBox->SetCaption(QString::fromStdString(FormatDottedHex(IPAddressEdit->Address())));

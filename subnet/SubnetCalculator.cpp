@@ -27,7 +27,6 @@ TSubnetCalculator::TSubnetCalculator(const bool& loading, QAction* allow1SubnetB
   IPAddressLabel->setObjectName("IPAddressLabel");
   IPAddressEdit = new TIPAddressEdit(this);
   IPAddressEdit->setObjectName("IPAddressEdit");
-  IPAddressEdit->setAccessibleName("IP Address");
   SetHint(IPAddressEdit, "Enter an IP address");
   IPAddressLabel->setBuddy(IPAddressEdit);
   IPAddressEdit->OnFieldChanged = [this](QObject* sender, int field, std::uint8_t& value) {

@@ -22,7 +22,6 @@ TOutputBox* NewOutputBox(QWidget* parent, const char* name, QLabel* caption) {
   font.setPointSizeF(std::min(font.pointSizeF(), 8.0));
   box->setFont(font);
   box->setFixedHeight(QFontMetrics(font).height() + 6);
-  box->setAccessibleName(caption->text().remove('&'));
   caption->setBuddy(box);
   return box;
 }
@@ -31,7 +30,6 @@ TValueComboBox* NewMaskList(QWidget* parent, QGridLayout* grid, int row, int col
                             const QString& caption, const QString& hint) {
   auto* list = new TValueComboBox(parent);
   list->setObjectName(name);
-  list->setAccessibleName(QString(caption).remove('&'));
   SetHint(list, hint);
   grid->addWidget(NewCaption(parent, caption, list), row, column);
   grid->addWidget(list, row + 1, column);

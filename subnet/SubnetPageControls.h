@@ -12,8 +12,8 @@ using TOutputBox = TTextBox;
 
 // A caption label, the focus target of its accelerator being `buddy`.
 QLabel* NewCaption(QWidget* parent, const QString& caption, QWidget* buddy = nullptr);
-// A read-only box showing one result in the fixed-pitch font, named after its
-// caption for assistive technology.
+// A read-only box showing one result in the fixed-pitch font; `caption` names
+// it, for assistive technology too, as its buddy.
 TOutputBox* NewOutputBox(QWidget* parent, const char* name, QLabel* caption);
 // A pick-only list with its caption above it in `column` of `row` and `row + 1` of `grid`.
 TValueComboBox* NewMaskList(QWidget* parent, QGridLayout* grid, int row, int column, const char* name,

@@ -383,16 +383,46 @@ TEST(KestLabel, AssistiveTechnologyReadsTheCaption) {
   ASSERT_EQ(labelled.size(), 1);
   EXPECT_EQ(labelled[0].first->object(), edit);
 
-  auto box = Make<TTextBox>("10.0.0.1 & more");
-  QAccessibleInterface* boxInfo = QAccessible::queryAccessibleInterface(box.get());
-  ASSERT_NE(boxInfo, nullptr);
-  EXPECT_EQ(boxInfo->role(), QAccessible::StaticText);
-  EXPECT_EQ(boxInfo->text(QAccessible::Value), "10.0.0.1 & more");
-  EXPECT_EQ(boxInfo->text(QAccessible::Name), "10.0.0.1 & more");
-  box->setAccessibleName("Network address");
-  box->SetCaption("10.0.0.2");
-  EXPECT_EQ(boxInfo->text(QAccessible::Name), "Network address");
-  EXPECT_EQ(boxInfo->text(QAccessible::Value), "10.0.0.2");
+}
+
+TEST(KestLabel, ATextBoxReadsAsReadOnlyTextNamedByItsLabel) {
+  struct Case {
+    const char* Caption;      // of the label beside the box
+    bool CaptionAccelerator;  // whether the label's "&" marks an accelerator
+    const char* Name;
+  };
+  const Case cases[] = {{"Subnet &ID", true, "Subnet ID"},
+                        {"Subnet ID", true, "Subnet ID"},
+                        {"Hosts && nets", true, "Hosts & nets"},
+                        {"Hosts & nets", false, "Hosts & nets"}};
+  for (const Case& c : cases) {
+    QWidget page;
+    auto* label = new TKestLabel(&page);
+    label->SetShowAccelChar(c.CaptionAccelerator);
+    label->SetCaption(c.Caption);
+    auto* box = new TTextBox(&page);
+    box->SetCaption("10.0.0.1 & more");
+    label->SetFocusControl(box);
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->role(), QAccessible::EditableText) << c.Caption;
+    EXPECT_TRUE(read->state().readOnly) << c.Caption;
+    EXPECT_EQ(read->text(QAccessible::Name), c.Name) << c.Caption;
+    const auto labels = read->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->object(), label);
+    ASSERT_NE(read->textInterface(), nullptr);
+    EXPECT_EQ(read->textInterface()->text(0, read->textInterface()->characterCount()), "10.0.0.1 & more");
+
+    box->SetCaption("10.0.0.2");
+    EXPECT_EQ(read->textInterface()->text(0, read->textInterface()->characterCount()), "10.0.0.2");
+    EXPECT_EQ(read->text(QAccessible::Value), "10.0.0.2");
+    label->SetCaption("Broadcast");
+    EXPECT_EQ(read->text(QAccessible::Name), "Broadcast") << "the name follows the label";
+  }
+  TTextBox named;
+  named.setAccessibleName("Network address");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&named)->text(QAccessible::Name), "Network address");
 }
 
 TEST(KestLabel, ClickAndDoubleClick) {

@@ -1,5 +1,6 @@
 #include "radix/RadixerCalculator.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,6 +110,7 @@ TEST_F(RadixerCalculatorTest, WidthKeepsTheLowBitsAndPadsTheFixedBases) {
     Texts Expected;
     std::vector<int> MaxLengths;
     const char* HexHint;
+    bool ByCode = false;  // checked by code or assistive technology instead of a click
   };
   const std::vector<Step> steps = {
       {0, {"126", "7E", "01111110", "176"}, {3, 2, 8, 3}, "Enter a number between 00 and FF"},
@@ -116,10 +118,13 @@ TEST_F(RadixerCalculatorTest, WidthKeepsTheLowBitsAndPadsTheFixedBases) {
        {"126", "0000007E", "00000000000000000000000001111110", "00000000176"},
        {10, 8, 32, 11},
        "Enter a number between 00000000 and FFFFFFFF"},
-      {1, {"126", "007E", "0000000001111110", "000176"}, {5, 4, 16, 6}, "Enter a number between 0000 and FFFF"},
+      {1, {"126", "007E", "0000000001111110", "000176"}, {5, 4, 16, 6}, "Enter a number between 0000 and FFFF", true},
   };
   for (const Step& step : steps) {
-    SelectWidth(step.Item);
+    if (step.ByCode)
+      Find<TRadioGroup>("NumberWidthGroup")->Item(step.Item)->setChecked(true);
+    else
+      SelectWidth(step.Item);
     EXPECT_EQ(Shown(), step.Expected) << "item " << step.Item;
     EXPECT_EQ((std::vector<int>{Dec->MaxLength(), Hex->MaxLength(), Bin->MaxLength(), Oct->MaxLength()}),
               step.MaxLengths)
@@ -241,8 +246,10 @@ TEST_F(RadixerCalculatorTest, LabelsNameTheirFields) {
     auto* edit = Find<TNumberEdit>(field.first);
     EXPECT_EQ(label->FocusControl(), edit) << labelName;
     EXPECT_EQ(label->Caption().remove('&'), field.second) << labelName;
-    EXPECT_EQ(edit->accessibleName(), field.second) << labelName;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), field.second) << labelName;
   }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Find<TRadioGroup>("NumberWidthGroup"))->text(QAccessible::Name),
+            "Number Width");
 }
 
 TEST_F(RadixerCalculatorTest, KeyboardReachesEveryControlInOrder) {

@@ -1,11 +1,14 @@
 #include "subnet/SubnetCalculator.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "controls/KestIPAddrEdit.h"
 #include "platform/Clipboard.h"
@@ -135,16 +138,29 @@ TEST_F(SubnetCalculatorTest, ChoosingAClassMovesTheFirstOctetIntoIt) {
     std::uint32_t Address;
     int Class;
     const char* Result;
+    std::function<void(QRadioButton*)> Choose;
   };
-  const Case cases[] = {{Dotted(10, 1, 2, 3), 1, "128.1.2.3"},
-                        {Dotted(200, 1, 2, 3), 0, "126.1.2.3"},
-                        {Dotted(1, 2, 3, 4), 2, "192.2.3.4"},
-                        {Dotted(150, 1, 2, 3), 1, "150.1.2.3"}};
+  const auto click = [](QRadioButton* item) { item->click(); };
+  const auto check = [](QRadioButton* item) { item->setChecked(true); };
+  const auto toggleAction = [](QRadioButton* item) {
+    QAccessible::queryAccessibleInterface(item)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+  };
+  const Case cases[] = {{Dotted(10, 1, 2, 3), 1, "128.1.2.3", click},
+                        {Dotted(200, 1, 2, 3), 0, "126.1.2.3", click},
+                        {Dotted(1, 2, 3, 4), 2, "192.2.3.4", click},
+                        {Dotted(150, 1, 2, 3), 1, "150.1.2.3", click},
+                        {Dotted(200, 1, 2, 3), 0, "126.1.2.3", check},
+                        {Dotted(10, 1, 2, 3), 2, "192.1.2.3", toggleAction}};
   for (const Case& c : cases) {
     EnterFirstOctet(c.Address);
-    Calculator.AddressTypeRadioGroup->Item(c.Class)->click();
+    c.Choose(Calculator.AddressTypeRadioGroup->Item(c.Class));
     EXPECT_EQ(Address(), c.Result);
     EXPECT_EQ(ClassIndex(), c.Class);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Calculator.ClassBitMapTextBox)
+                    ->text(QAccessible::Name)
+                    .startsWith(QStringLiteral("Class %1 Bit Map").arg(QChar('A' + c.Class))))
+        << c.Result;
   }
 }
 
@@ -221,6 +237,46 @@ TEST_F(SubnetCalculatorTest, SupernetsOfTheDefaultAddress) {
   EXPECT_EQ(Calculator.SupernetMaskBitsComboBox->currentText(), "22");
   EXPECT_EQ(Calculator.SupernetAddressCountComboBox->currentText(), "1022");
   EXPECT_EQ(Calculator.SupernetAddressRangeTextBox->Caption(), "200.1.0.0 - 200.1.3.255");
+}
+
+TEST_F(SubnetCalculatorTest, EveryValueReadsAsItsLabelNamesIt) {
+  Pick(Calculator.SubnetMaskComboBox, 6);
+  Pick(Calculator.SupernetMaskComboBox, 6);
+  const struct {
+    const char* Control;
+    const char* Name;
+    const char* Text;  // nullptr for a control that shows no text of its own
+  } cases[] = {
+      {"IPAddressEdit", "IP Address", nullptr},
+      {"AddressTypeRadioGroup", "Address Type", nullptr},
+      {"ClassBitMapTextBox", "Class B Bit Map (n=network; h=host)", "10nnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh"},
+      {"BinAddressTextBox", "Binary", "10000000.00001111.00001010.00000101"},
+      {"HexAddressTextBox", "Hexadecimal", "80.0F.0A.05"},
+      {"SubnetBitsComboBox", "Subnet Bits", "8"},
+      {"SubnetMaskBitsComboBox", "Mask Bits", "24"},
+      {"SubnetMaskComboBox", "Subnet Mask", "255.255.255.0"},
+      {"SubnetCountComboBox", "Max # of Subnets", "254"},
+      {"SubnetHostCountComboBox", "Max # of Hosts/Subnet", "254"},
+      {"SubnetBitMapTextBox", "Subnet Bit Map (n=network; s=subnet; h=host)", "10nnnnnn.nnnnnnnn.ssssssss.hhhhhhhh"},
+      {"SubnetAddressRangeTextBox", "Subnet Host Address Range", "128.15.10.1 - 128.15.10.254"},
+      {"SubnetIDTextBox", "Subnet ID", "128.15.10.0"},
+      {"SubnetBroadcastTextBox", "Subnet Broadcast", "128.15.10.255"},
+      {"SupernetMaskBitsComboBox", "Mask Bits", "8"},
+      {"SupernetMaskComboBox", "Supernet Mask", "255.0.0.0"},
+      {"SupernetCountComboBox", "Max # of Supernets", "256"},
+      {"SupernetAddressCountComboBox", "Max # of Addresses", "16777214"},
+      {"SupernetAddressRangeTextBox", "Supernet Address Range", "128.0.0.0 - 128.255.255.255"},
+  };
+  for (const auto& c : cases) {
+    auto* control = Calculator.findChild<QWidget*>(c.Control);
+    ASSERT_NE(control, nullptr) << c.Control;
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
+    EXPECT_EQ(read->text(QAccessible::Name), c.Name) << c.Control;
+    if (!c.Text) continue;
+    QAccessibleTextInterface* text = read->textInterface();
+    ASSERT_NE(text, nullptr) << c.Control;
+    EXPECT_EQ(text->text(0, text->characterCount()), c.Text) << c.Control;
+  }
 }
 
 }  // namespace

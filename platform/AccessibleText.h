@@ -1,0 +1,33 @@
+#pragma once
+// The text of a control as assistive technology reads it: plain, read-only,
+// without selections. Controls that are not line edits provide their text
+// through this, so Qt's AT-SPI bridge offers it as the Text interface.
+#include <QAccessibleInterface>
+#include <QString>
+
+class TReadOnlyAccessibleText : public QAccessibleTextInterface {
+ public:
+  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return AccessibleCaret(); }
+  void setCursorPosition(int) override {}
+  QString text(int startOffset, int endOffset) const override {
+    return AccessibleText().mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return static_cast<int>(AccessibleText().size()); }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+  }
+
+ protected:
+  virtual QString AccessibleText() const = 0;
+  virtual int AccessibleCaret() const { return 0; }
+};
