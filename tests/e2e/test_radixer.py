@@ -2,6 +2,7 @@
 
 import pyatspi
 
+import a11y
 from harness import AppCase
 
 BASES = ["Decimal (base 10)", "Hexadecimal (base 16)", "Binary (base 2)", "Octal (base 8)"]
@@ -20,7 +21,7 @@ class BaseConverter(AppCase):
         self.app.select_page("Base Converter")
 
     def choose_width(self, width):
-        self.app.click(self.app.find(pyatspi.ROLE_RADIO_BUTTON, width))
+        a11y.do_action(self.app.find(pyatspi.ROLE_RADIO_BUTTON, width), "toggle", "press")
 
     def enter(self, base, digits):
         """Replaces the number in the field of `base`, reached by its label's
@@ -44,4 +45,17 @@ class BaseConverter(AppCase):
         for base, digits, expected in cases:
             with self.subTest(base=base, typed=digits):
                 self.enter(base, digits)
+                self.assertAllRead(expected)
+
+    def test_the_width_chosen_through_its_action_narrows_the_number(self):
+        cases = [
+            ("8 Bits", shown("126", "7E", "01111110", "176")),
+            ("16 Bits", shown("3966", "0F7E", "0000111101111110", "007576")),
+            ("32 Bits", shown("1438715774", "55C10F7E", "01010101110000010000111101111110", "12560207576")),
+        ]
+        for width, expected in cases:
+            with self.subTest(width=width):
+                self.choose_width("32 Bits")
+                self.enter("Decimal (base 10)", "1438715774")
+                self.choose_width(width)
                 self.assertAllRead(expected)
