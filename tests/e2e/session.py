@@ -48,28 +48,25 @@ class Processes:
         self._started = []
         _become_subreaper()
 
-    def start(self, name, args, env, **popen_args):
+    def start(self, args, env, **popen_args):
         process = subprocess.Popen(args, env=env, start_new_session=True, preexec_fn=_end_with_parent,
                                    **popen_args)
-        self._started.append((name, process))
+        self._started.append(process)
         return process
 
     def stop(self, process, grace=3.0):
         """Ends `process` and its group: first politely, then for good."""
-        if process.poll() is None:
-            _signal_group(process, signal.SIGTERM)
-            try:
-                process.wait(grace)
-            except subprocess.TimeoutExpired:
-                pass
-        # Helpers of the group may outlive their parent.
+        self._started.remove(process)
+        if process.returncode is not None:
+            return  # reaped already: its group's id may be reused; helpers left are adopted below
+        _signal_group(process, signal.SIGTERM)
+        _wait_unreaped(process, grace)
+        # Not reaped yet, the leader keeps its group's id from being reused: end what is left of the group.
         _signal_group(process, signal.SIGKILL)
-        if process.poll() is None:
-            process.wait(grace)
-        self._started = [(n, p) for n, p in self._started if p is not process]
+        process.wait()
 
     def stop_all(self):
-        for _, process in reversed(list(self._started)):
+        for process in reversed(list(self._started)):
             self.stop(process)
         for pid in _adopted_children():
             try:
@@ -129,6 +126,15 @@ def _reap_adopted():
             return
 
 
+def _wait_unreaped(process, timeout):
+    """Waits until `process` has ended, leaving it for `wait` to reap."""
+    deadline = time.monotonic() + timeout
+    while os.waitid(os.P_PID, process.pid, os.WEXITED | os.WNOWAIT | os.WNOHANG) is None:
+        if time.monotonic() > deadline:
+            return
+        time.sleep(0.02)
+
+
 def _signal_group(process, signum):
     try:
         os.killpg(process.pid, signum)
@@ -180,7 +186,6 @@ class Desktop:
         read_end, write_end = os.pipe()
         try:
             self.processes.start(
-                "Xvfb",
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                 env, pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             os.close(write_end)
@@ -193,13 +198,13 @@ class Desktop:
 
     def _start_session_bus(self, env):
         bus = self.processes.start(
-            "dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
             env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         return _read_line(bus.stdout.fileno(), STARTUP_TIMEOUT, "dbus-daemon")
 
     def _start_accessibility_bus(self, env):
         self.processes.start(
-            "at-spi-bus-launcher", [_libexec("at-spi-bus-launcher"), "--launch-immediately"],
+            [_libexec("at-spi-bus-launcher"), "--launch-immediately"],
             env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + STARTUP_TIMEOUT
         while not _bus_has_name(env, "org.a11y.Bus"):
@@ -212,7 +217,7 @@ class Desktop:
         shutil.rmtree(self.env["XDG_CONFIG_HOME"], ignore_errors=True)
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         with open(self._log_path(), "wb") as log:
-            self.app = self.processes.start("program", [self.program], env, stdout=log, stderr=log)
+            self.app = self.processes.start([self.program], env, stdout=log, stderr=log)
         return self.app
 
     def quit(self):
