@@ -10,7 +10,7 @@ import re
 import time
 
 import pyatspi
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 DEFAULT_TIMEOUT = 5.0
 
@@ -261,3 +261,47 @@ def do_action(obj, *names):
                 action.doAction(index)
                 return
     raise AssertionError(f"{describe(obj)} offers none of the actions {list(names)}; it offers {offered}")
+
+
+# --- events --------------------------------------------------------------------
+
+
+class TextInsertions:
+    """The texts the program reports inserted into its objects, by the objects' names:
+    what a screen reader hears of a change.
+
+    Qt sends only the events some client listens for, and learns of a new
+    listener a little later; so this listens from the program's start on.
+    """
+
+    KIND = "object:text-changed:insert"
+
+    def __init__(self):
+        self._heard = []
+        pyatspi.Registry.registerEventListener(self._record, self.KIND)
+
+    def close(self):
+        pyatspi.Registry.deregisterEventListener(self._record, self.KIND)
+
+    def _record(self, event):
+        self._heard.append((event.source.name, event.any_data))
+
+    def _pump(self):
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+
+    def clear(self):
+        self._pump()
+        self._heard.clear()
+
+    def heard(self, name, text, timeout=DEFAULT_TIMEOUT):
+        """Waits until the object named `name` reports `text` inserted; returns
+        every text it reported (the last of them `text`, unless the time ran out)."""
+        deadline = time.monotonic() + timeout
+        while True:
+            self._pump()
+            texts = [inserted for source, inserted in self._heard if source == name]
+            if text in texts or time.monotonic() > deadline:
+                return texts
+            time.sleep(0.02)

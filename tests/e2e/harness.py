@@ -23,6 +23,7 @@ class App:
         self.desktop = desktop
         self.input = xinput.Input(desktop.env)
         self.process = None
+        self.insertions = None
         self.application = None
         self.window = None
         self.finder = None
@@ -37,6 +38,7 @@ class App:
         self.window = a11y.wait_until(
             lambda: a11y.find_all(self.application, pyatspi.ROLE_FRAME, "Orvane Calculator"), what="the main window")[0]
         self.finder = a11y.Finder(self.window)
+        self.insertions = a11y.TextInsertions()
         self.input.focus_window_of(self.process.pid)
         a11y.wait_until(lambda: a11y.has_state(self.window, pyatspi.STATE_ACTIVE), what="the main window to be active")
 
@@ -47,7 +49,9 @@ class App:
 
     def stop(self):
         """Ends the program; returns what it wrote on its error output."""
-        self.application = self.window = self.finder = None
+        if self.insertions:
+            self.insertions.close()
+        self.application = self.window = self.finder = self.insertions = None
         return self.desktop.quit()
 
     def close_other_windows(self):

@@ -123,6 +123,17 @@ class Pages(SubnetCase):
                 self.choose_mask_bits(bits)
                 self.assertAllRead(expected)
 
+    def test_changed_results_are_announced(self):
+        self.app.select_page("Address Info")
+        self.app.enter_address("10.200.3.4")
+        self.app.insertions.clear()
+        self.app.enter_address("172.16.5.4")
+        for name, text in [("IP Address", "172.16.5.4"), ("Binary", "10101100.00010000.00000101.00000100"),
+                           ("Hexadecimal", "AC.10.05.04")]:
+            with self.subTest(field=name):
+                heard = self.app.insertions.heard(name, text)
+                self.assertIn(text, heard, f"{name!r} announced {heard}")
+
     def test_lists_are_named_by_their_labels(self):
         for page, names in LIST_NAMES.items():
             with self.subTest(page=page):
