@@ -267,40 +267,40 @@ def do_action(obj, *names):
 
 
 class TextInsertions:
-    """The texts the program reports inserted into its objects, by the objects' names:
-    what a screen reader hears of a change.
+    """While open, the texts the program reports inserted into its objects, by the
+    objects' names: what a screen reader hears of a change.
 
-    Qt sends only the events some client listens for, and learns of a new
-    listener a little later; so this listens from the program's start on.
+    Only open it where a case needs it: while a client listens, Qt hands every
+    key to the registry before delivering it, which makes typing racy.
     """
 
     KIND = "object:text-changed:insert"
 
-    def __init__(self):
+    def __init__(self, program):
+        self.program = program
         self._heard = []
-        pyatspi.Registry.registerEventListener(self._record, self.KIND)
 
-    def close(self):
+    def __enter__(self):
+        pyatspi.Registry.registerEventListener(self._record, self.KIND)
+        # Qt learns of the listener from the registry; a round trip to the program
+        # after the registration makes sure it has.
+        self.program.getRole()
+        return self
+
+    def __exit__(self, *exc):
         pyatspi.Registry.deregisterEventListener(self._record, self.KIND)
 
     def _record(self, event):
         self._heard.append((event.source.name, event.any_data))
 
-    def _pump(self):
-        context = GLib.MainContext.default()
-        while context.iteration(False):
-            pass
-
-    def clear(self):
-        self._pump()
-        self._heard.clear()
-
     def heard(self, name, text, timeout=DEFAULT_TIMEOUT):
         """Waits until the object named `name` reports `text` inserted; returns
         every text it reported (the last of them `text`, unless the time ran out)."""
         deadline = time.monotonic() + timeout
+        context = GLib.MainContext.default()
         while True:
-            self._pump()
+            while context.iteration(False):
+                pass
             texts = [inserted for source, inserted in self._heard if source == name]
             if text in texts or time.monotonic() > deadline:
                 return texts

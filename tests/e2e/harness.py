@@ -23,7 +23,6 @@ class App:
         self.desktop = desktop
         self.input = xinput.Input(desktop.env)
         self.process = None
-        self.insertions = None
         self.application = None
         self.window = None
         self.finder = None
@@ -34,11 +33,11 @@ class App:
             self.application = a11y.application(self.process.pid)
         except AssertionError as error:
             state = "still runs" if self.process.poll() is None else f"ended with {self.process.returncode}"
-            raise AssertionError(f"{error}; the program {state} and wrote: {self.desktop.log()!r}") from None
+            raise AssertionError(f"{error}; the program {state} and wrote: {self.desktop.log()!r}; "
+                                 f"ended: {self.desktop.processes.ended()}") from None
         self.window = a11y.wait_until(
             lambda: a11y.find_all(self.application, pyatspi.ROLE_FRAME, "Orvane Calculator"), what="the main window")[0]
         self.finder = a11y.Finder(self.window)
-        self.insertions = a11y.TextInsertions()
         self.input.focus_window_of(self.process.pid)
         a11y.wait_until(lambda: a11y.has_state(self.window, pyatspi.STATE_ACTIVE), what="the main window to be active")
 
@@ -49,9 +48,7 @@ class App:
 
     def stop(self):
         """Ends the program; returns what it wrote on its error output."""
-        if self.insertions:
-            self.insertions.close()
-        self.application = self.window = self.finder = self.insertions = None
+        self.application = self.window = self.finder = None
         return self.desktop.quit()
 
     def close_other_windows(self):
@@ -85,6 +82,17 @@ class App:
 
     def type(self, text):
         self.input.type(text)
+
+    def focus(self, accelerator, name):
+        """Moves the focus to the control named `name` with its label's accelerator.
+
+        The next keys wait until the focus has arrived: while a screen reader
+        listens, Qt hands each key to it first and delivers it afterwards, to
+        the control that had the focus when the key was pressed.
+        """
+        self.keys(accelerator)
+        control = self.find(name=name, where=lambda obj: not a11y.is_label(obj))
+        a11y.wait_until(lambda: a11y.has_state(control, pyatspi.STATE_FOCUSED), what=f"{name!r} to have the focus")
 
     def click(self, obj, count=1):
         """Clicks the middle of `obj` on the screen."""

@@ -65,6 +65,10 @@ class Processes:
         _signal_group(process, signal.SIGKILL)
         process.wait()
 
+    def ended(self):
+        """The programs of the run that have ended by themselves."""
+        return [os.path.basename(p.args[0]) for p in self._started if p.poll() is not None]
+
     def stop_all(self):
         for process in reversed(list(self._started)):
             self.stop(process)

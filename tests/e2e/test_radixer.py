@@ -26,7 +26,7 @@ class BaseConverter(AppCase):
     def enter(self, base, digits):
         """Replaces the number in the field of `base`, reached by its label's
         accelerator, by `digits` and leaves the field."""
-        self.app.keys(ACCELERATORS[base])
+        self.app.focus(ACCELERATORS[base], base)
         self.app.type(digits)
         self.app.keys("Tab")
 

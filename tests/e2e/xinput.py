@@ -2,6 +2,9 @@
 
 Keys go to the window that has the keyboard focus, as a user's keys do; the
 names are xdotool's (X keysym names): "Tab", "alt+i", "ctrl+h", "period".
+Nothing else presses keys on this display, so no modifiers are cleared first:
+clearing them races with the release of the previous chord and can leave Alt
+held down.
 """
 
 import subprocess
@@ -23,11 +26,11 @@ class Input:
 
     def key(self, *keys):
         """Presses and releases each key or chord in turn."""
-        self._run("key", "--clearmodifiers", "--delay", str(TYPE_DELAY_MS), *keys)
+        self._run("key", "--delay", str(TYPE_DELAY_MS), *keys)
 
     def type(self, text):
         """Types `text` character by character."""
-        self._run("type", "--clearmodifiers", "--delay", str(TYPE_DELAY_MS), text)
+        self._run("type", "--delay", str(TYPE_DELAY_MS), text)
 
     def click(self, x, y, count=1, button=1):
         # No --sync: it waits for a motion event, which never comes when the pointer is already there.
