@@ -190,7 +190,10 @@ class Desktop:
         read_end, write_end = os.pipe()
         try:
             self.processes.start(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                # Without -noreset the server resets when its last client leaves (the bus
+                # launcher, say) and refuses connections meanwhile.
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                 "-noreset"],
                 env, pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             os.close(write_end)
             write_end = None
