@@ -3,7 +3,6 @@
 #include <arpa/inet.h>
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -116,10 +115,10 @@ class TIPAddressFieldAccessible : public QAccessibleInterface, public TReadOnlyA
 };
 
 // The whole control: its text is the address as shown, its children the four fields.
-class TIPAddressEditAccessible : public QAccessibleWidget, public TReadOnlyAccessibleText {
+class TIPAddressEditAccessible : public TAccessibleTextWidget {
  public:
   explicit TIPAddressEditAccessible(TCustomIPAddressEdit* edit)
-      : QAccessibleWidget(edit, QAccessible::EditableText) {}
+      : TAccessibleTextWidget(edit, QAccessible::EditableText) {}
   ~TIPAddressEditAccessible() override {
     for (const QAccessible::Id id : FieldIds)
       if (id) QAccessible::deleteAccessibleInterface(id);
@@ -143,15 +142,6 @@ class TIPAddressEditAccessible : public QAccessibleWidget, public TReadOnlyAcces
   }
   QAccessibleInterface* focusChild() const override {
     return Edit()->hasFocus() ? child(Edit()->Window->Current) : nullptr;
-  }
-
-  using TReadOnlyAccessibleText::text;
-  QString text(QAccessible::Text kind) const override {
-    return kind == QAccessible::Value ? AccessibleText() : QAccessibleWidget::text(kind);
-  }
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
   }
 
  private:

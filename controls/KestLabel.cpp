@@ -45,22 +45,14 @@ class TLabelAccessible : public QAccessibleWidget {
 
 // A text box reads as a read-only text field: named by the label whose
 // FocusControl it is (or its own accessible name), its text the caption as shown.
-class TTextBoxAccessible : public QAccessibleWidget, public TReadOnlyAccessibleText {
+class TTextBoxAccessible : public TAccessibleTextWidget {
  public:
-  explicit TTextBoxAccessible(TKestCustomTextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+  explicit TTextBoxAccessible(TKestCustomTextBox* box) : TAccessibleTextWidget(box, QAccessible::EditableText) {}
 
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
     state.readOnly = true;
     return state;
-  }
-  using TReadOnlyAccessibleText::text;
-  QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Value ? AccessibleText() : QAccessibleWidget::text(t);
-  }
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
   }
 
  private:

@@ -3,6 +3,7 @@
 // without selections. Controls that are not line edits provide their text
 // through this, so Qt's AT-SPI bridge offers it as the Text interface.
 #include <QAccessibleInterface>
+#include <QAccessibleWidget>
 #include <QString>
 
 class TReadOnlyAccessibleText : public QAccessibleTextInterface {
@@ -30,4 +31,19 @@ class TReadOnlyAccessibleText : public QAccessibleTextInterface {
  protected:
   virtual QString AccessibleText() const = 0;
   virtual int AccessibleCaret() const { return 0; }
+};
+
+// A widget read as such text: its value and its text are AccessibleText().
+class TAccessibleTextWidget : public QAccessibleWidget, public TReadOnlyAccessibleText {
+ public:
+  TAccessibleTextWidget(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+  using TReadOnlyAccessibleText::text;
+  QString text(QAccessible::Text kind) const override {
+    return kind == QAccessible::Value ? AccessibleText() : QAccessibleWidget::text(kind);
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
 };

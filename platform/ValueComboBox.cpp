@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QAccessibleWidget>
 
 #include "platform/AccessibleText.h"
 
@@ -11,9 +10,9 @@ namespace {
 // item, so a screen reader would say "24" where it should say "Mask Bits, 24".
 // This one is named like any other control (its own accessible name, else the
 // label whose buddy it is) and offers the current item as its value and text.
-class TValueComboBoxAccessible : public QAccessibleWidget, public TReadOnlyAccessibleText {
+class TValueComboBoxAccessible : public TAccessibleTextWidget {
  public:
-  explicit TValueComboBoxAccessible(TValueComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+  explicit TValueComboBoxAccessible(TValueComboBox* list) : TAccessibleTextWidget(list, QAccessible::ComboBox) {}
 
   int childCount() const override { return 1; }
   QAccessibleInterface* child(int index) const override {
@@ -24,11 +23,6 @@ class TValueComboBoxAccessible : public QAccessibleWidget, public TReadOnlyAcces
   }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
-  using TReadOnlyAccessibleText::text;
-  QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Value ? AccessibleText() : QAccessibleWidget::text(t);
-  }
-
   QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
   void doAction(const QString& action) override {
     if (action != showMenuAction() && action != pressAction()) return;
@@ -38,11 +32,6 @@ class TValueComboBoxAccessible : public QAccessibleWidget, public TReadOnlyAcces
       List()->showPopup();
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
 
  private:
   TValueComboBox* List() const { return static_cast<TValueComboBox*>(widget()); }

@@ -420,9 +420,6 @@ TEST(KestLabel, ATextBoxReadsAsReadOnlyTextNamedByItsLabel) {
     label->SetCaption("Broadcast");
     EXPECT_EQ(read->text(QAccessible::Name), "Broadcast") << "the name follows the label";
   }
-  TTextBox named;
-  named.setAccessibleName("Network address");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(&named)->text(QAccessible::Name), "Network address");
 }
 
 TEST(KestLabel, ClickAndDoubleClick) {

@@ -40,11 +40,6 @@ TEST(RadioGroup, EveryWayOfChoosingAnItemRunsTheHandlerOnce) {
          g.Item(0)->setFocus();
          QTest::keyClick(g.Item(0), Qt::Key_Down);
        }},
-      {"space on the focused item",
-       [](TRadioGroup& g) {
-         g.Item(1)->setFocus();
-         QTest::keyClick(g.Item(1), Qt::Key_Space);
-       }},
       {"setChecked", [](TRadioGroup& g) { g.Item(1)->setChecked(true); }},
       {"click()", [](TRadioGroup& g) { g.Item(1)->click(); }},
       {"toggle action", [](TRadioGroup& g) { DoAccessibleAction(g.Item(1), QAccessibleActionInterface::toggleAction()); }},
@@ -68,24 +63,6 @@ TEST(RadioGroup, EveryWayOfChoosingAnItemRunsTheHandlerOnce) {
     QTest::mouseClick(group.Radio.Item(0), Qt::LeftButton);
     EXPECT_EQ(group.Radio.ItemIndex(), 0) << way.Name;
     EXPECT_EQ(group.Clicks, 2) << way.Name;
-  }
-}
-
-TEST(RadioGroup, SetItemIndexChecksTheItemAndRunsTheHandlerOncePerChange) {
-  Group group;
-  const struct {
-    int Index;
-    int Checked;  // the item checked afterwards, -1 for none
-    int Clicks;
-  } steps[] = {{2, 2, 1}, {2, 2, 1}, {7, 2, 1}, {-1, -1, 2}, {-1, -1, 2}, {0, 0, 3}};
-  for (const auto& step : steps) {
-    group.Radio.SetItemIndex(step.Index);
-    int checked = -1;
-    for (int i = 0; i < group.Radio.ItemCount(); ++i)
-      if (group.Radio.Item(i)->isChecked()) checked = i;
-    EXPECT_EQ(checked, step.Checked) << step.Index;
-    EXPECT_EQ(group.Radio.ItemIndex(), step.Checked) << step.Index;
-    EXPECT_EQ(group.Clicks, step.Clicks) << step.Index;
   }
 }
 
