@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/About.h"
 #include "app/FormPosition.h"
 #include "latency/LatencyCalculator.h"
 #include "platform/Application.h"
@@ -169,7 +170,7 @@ void TMainForm::CreateMenus() {
   HelpGotoWebsiteAction->setProperty("category", "Help");
   SeparatorMenuItem2 = HelpMenu->addSeparator();
   SeparatorMenuItem2->setObjectName("SeparatorMenuItem2");
-  HelpAboutAction = HelpMenu->addAction("&About...");
+  HelpAboutAction = HelpMenu->addAction("&About...", this, &TMainForm::HelpAboutActionExecute);
   HelpAboutAction->setObjectName("HelpAboutAction");
   HelpAboutAction->setProperty("category", "Help");
 }
@@ -293,3 +294,11 @@ void TMainForm::CalcImageButtonClick(QObject* sender) {
 void TMainForm::FileExitItemClick() { close(); }
 
 void TMainForm::HelpGotoWebsiteActionClick() { OpenDocument(WebsiteAddress); }
+
+void TMainForm::HelpAboutActionExecute() {
+  // One dialog for the run: it keeps whichever of picture and credits the user left showing.
+  if (!AboutForm) AboutForm = new TAboutForm(this);
+  AboutForm->show();
+  AboutForm->raise();
+  AboutForm->activateWindow();
+}

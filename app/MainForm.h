@@ -13,6 +13,7 @@ class QTabWidget;
 class QToolButton;
 class TRadixerCalculator;
 class TSubnetCalculator;
+class TAboutForm;
 class TLatencyCalculator;
 
 class TMainForm : public QMainWindow {
@@ -35,6 +36,7 @@ class TMainForm : public QMainWindow {
   void CalcImageButtonClick(QObject* sender);
   void FileExitItemClick();
   void HelpGotoWebsiteActionClick();
+  void HelpAboutActionExecute();
 
   std::uint8_t ActiveCalculator = 1;
   bool Loading = false;
@@ -72,6 +74,7 @@ class TMainForm : public QMainWindow {
   TRadixerCalculator* RadixerCalculator;
   TSubnetCalculator* SubnetCalculator;
   TLatencyCalculator* LatencyCalculator;
+  TAboutForm* AboutForm = nullptr;  // created on first use
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

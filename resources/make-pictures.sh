@@ -36,3 +36,21 @@ convert -size 16x16 xc:none -fill '#8b5a2b' -stroke '#5a3a1a' -draw 'roundrectan
   -fill white -stroke '#808080' -draw 'rectangle 4,4 11,13' \
   -stroke '#404040' -draw 'line 5,7 10,7' -draw 'line 5,9 10,9' -draw 'line 5,11 9,11' \
   -fill '#c0c0c0' -stroke '#404040' -draw 'rectangle 5,1 10,3' CLIPBOARD.png
+
+# The About picture, 121 by 129: a calculator in the Orvane blue above the program's name.
+keys=""
+for row in 0 1 2 3; do
+  for col in 0 1 2 3; do
+    x=$((30 + col * 16)); y=$((36 + row * 13))
+    if [ "$col" = 3 ]; then colour='#e8a33d'; else colour='#dfe6ee'; fi
+    keys="$keys fill '$colour' roundrectangle $x,$y $((x + 12)),$((y + 9)) 2,2"
+  done
+done
+convert -size 121x129 xc:none \
+  -fill '#1f5fa8' -draw 'roundrectangle 23,2 97,92 8,8' \
+  -fill '#cfe3c1' -stroke '#123e70' -draw 'rectangle 30,9 90,28' -stroke none \
+  -font "$FONT/DejaVuSansMono-Bold.ttf" -pointsize 12 -fill '#1d3b1a' -gravity northeast -annotate +33+11 '/24' \
+  -gravity northwest -draw "$keys" \
+  -font "$FONT/DejaVuSans-Bold.ttf" -pointsize 17 -fill '#1f5fa8' -gravity north -annotate +0+94 'Orvane' \
+  -font "$FONT/DejaVuSans.ttf" -pointsize 10 -fill '#5a5a5a' -annotate +0+115 'Calculator' \
+  -strip PNG32:CALCABOUTBOX.png
