@@ -88,9 +88,7 @@ def _name_matches(actual, wanted):
         return True
     if isinstance(wanted, re.Pattern):
         return wanted.fullmatch(actual or "") is not None
-    if isinstance(wanted, str):
-        return actual == wanted
-    return actual in wanted
+    return actual == wanted
 
 
 def _wanted_text(role, name):
@@ -105,8 +103,8 @@ _LEAVES = {pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST, pyatsp
 
 
 def find_all(root, role=None, name=None, showing=True, where=None, seen=None):
-    """Every descendant of `root` with `role` and `name` (a string, a compiled
-    pattern or a collection of names) for which `where(obj)` holds, in the order
+    """Every descendant of `root` with `role` and `name` (a string or a compiled
+    pattern) for which `where(obj)` holds, in the order
     a user meets them; hidden branches are skipped when `showing`. Each object
     visited is added to `seen` (a dict of lists by name) when given."""
     found = []
