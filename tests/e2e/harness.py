@@ -1,0 +1,141 @@
+"""The running program as its cases meet it: a window to type into and click
+on, read over the accessibility bus, and the base class of every case."""
+
+import unittest
+
+import pyatspi
+
+import a11y
+import xinput
+
+# The calculators: their menu shortcut and the first page tab each one shows.
+CALCULATORS = {
+    "Radixer": ("ctrl+h", "Base Converter"),
+    "Subnet": ("ctrl+i", "Address Info"),
+    "Latency": ("ctrl+l", "Network Setup"),
+}
+
+
+class App:
+    """The program under test, started on `desktop` (a session.Desktop)."""
+
+    def __init__(self, desktop):
+        self.desktop = desktop
+        self.input = xinput.Input(desktop.env)
+        self.process = None
+        self.application = None
+        self.window = None
+        self.finder = None
+
+    def start(self):
+        self.process = self.desktop.launch()
+        try:
+            self.application = a11y.application(self.process.pid)
+        except AssertionError as error:
+            state = "still runs" if self.process.poll() is None else f"ended with {self.process.returncode}"
+            raise AssertionError(f"{error}; the program {state} and wrote: {self.desktop.log()!r}; "
+                                 f"ended: {self.desktop.processes.ended()}") from None
+        self.window = a11y.wait_until(
+            lambda: a11y.find_all(self.application, pyatspi.ROLE_FRAME, "Orvane Calculator"), what="the main window")[0]
+        self.finder = a11y.Finder(self.window)
+        self.input.focus_window_of(self.process.pid)
+        a11y.wait_until(lambda: a11y.has_state(self.window, pyatspi.STATE_ACTIVE), what="the main window to be active")
+
+    def restart(self):
+        """A fresh program with empty settings, for a case that needs the state after start-up."""
+        self.stop()
+        self.start()
+
+    def stop(self):
+        """Ends the program; returns what it wrote on its error output."""
+        self.application = self.window = self.finder = None
+        return self.desktop.quit()
+
+    def close_other_windows(self):
+        """Closes, with Escape, any window the program shows besides its main
+        window (a message box left by a failed case); returns their names."""
+        others = [w for w in a11y.children(self.application) if w != self.window and a11y.is_showing(w)]
+        for window in others:
+            self.keys("Escape")
+            a11y.wait_until(lambda: not a11y.is_showing(window), what=f"{a11y.describe(window)} to close")
+        return [a11y.describe(w) for w in others]
+
+    # --- finding -------------------------------------------------------------
+
+    def find(self, role=None, name=None, **options):
+        return self.finder.find(role, name, **options)
+
+    def find_all(self, role=None, name=None, **options):
+        return self.finder.find_all(role, name, **options)
+
+    def field(self, name):
+        """The showing control, not a label, named `name` that shows a text."""
+        return self.finder.field(name)
+
+    def read(self, name):
+        return a11y.text(self.field(name))
+
+    # --- doing -----------------------------------------------------------------
+
+    def keys(self, *keys):
+        self.input.key(*keys)
+
+    def type(self, text):
+        self.input.type(text)
+
+    def focus(self, accelerator, name):
+        """Moves the focus to the control named `name` with its label's accelerator.
+
+        The next keys wait until the focus has arrived: while a screen reader
+        listens, Qt hands each key to it first and delivers it afterwards, to
+        the control that had the focus when the key was pressed.
+        """
+        self.keys(accelerator)
+        control = self.find(name=name, where=lambda obj: not a11y.is_label(obj))
+        a11y.wait_until(lambda: a11y.has_state(control, pyatspi.STATE_FOCUSED), what=f"{name!r} to have the focus")
+
+    def click(self, obj, count=1):
+        """Clicks the middle of `obj` on the screen."""
+        x, y, width, height = a11y.extents(obj)
+        self.input.click(x + width // 2, y + height // 2, count)
+
+    def select_calculator(self, name):
+        shortcut, first_page = CALCULATORS[name]
+        self.keys(shortcut)
+        self.find(pyatspi.ROLE_PAGE_TAB, first_page)
+
+    def select_page(self, name):
+        """Shows a page of the calculator shown, by clicking its tab."""
+        tab = self.find(pyatspi.ROLE_PAGE_TAB, name)
+        if not a11y.is_current_tab(tab):
+            self.click(tab)
+        a11y.wait_until(lambda: a11y.is_current_tab(tab), what=f"the page {name!r} to be shown")
+
+    def enter_address(self, address):
+        """Types `address` over the address shown, from the first field (selected by a
+        double click, whatever had the focus before), and leaves the field."""
+        self.click(self.find(pyatspi.ROLE_TEXT, "IP Address field 1"), count=2)
+        self.type(address)
+        self.keys("Tab")
+
+
+class AppCase(unittest.TestCase):
+    """A case against the one running program; each case sets up the state it reads."""
+
+    app = None  # set by run.py before the cases run
+
+    def setUp(self):
+        left = self.app.close_other_windows()
+        if left:
+            print(f"\nclosed windows left open before {self.id()}: {left}")
+
+    def assertReads(self, name, expected):
+        """The control named `name` comes to show `expected`."""
+        read = a11y.settle(lambda: self.app.read(name), expected)
+        self.assertEqual(expected, read, f"{name!r} reads {read!r}, expected {expected!r}")
+
+    def assertAllRead(self, expected):
+        """Each control named by a key of `expected` comes to show its value."""
+        found = {name: self.app.field(name) for name in expected}
+        read = a11y.settle(lambda: {name: a11y.text(obj) for name, obj in found.items()}, expected)
+        self.assertEqual(expected, read, "the fields read differently than expected")
