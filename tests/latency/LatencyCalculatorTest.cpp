@@ -23,17 +23,12 @@
 #include "platform/Clipboard.h"
 #include "latency/PlimsolNetworkButton.h"
 
+#include "tests/latency/LatencyFixture.h"
+
 namespace {
 
-class LatencyCalculator : public testing::Test {
+class LatencyCalculator : public TLatencyFixture {
  protected:
-  void SetUp() override {
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
-    Loading = true;
-    Calculator->InitLatencyCalculator();
-    Loading = false;
-  }
-
   QStringList Hints() const {
     QStringList hints;
     for (const TNetworkButton* e : Calculator->NetworkChain) hints << e->Hint();
@@ -41,10 +36,6 @@ class LatencyCalculator : public testing::Test {
   }
 
   TNetworkButton* At(int index) const { return Calculator->NetworkChain[index]; }
-
-  QAction EditCopyItem;
-  bool Loading = false;
-  std::unique_ptr<TLatencyCalculator> Calculator;
 };
 
 TEST_F(LatencyCalculator, StartsWithTheSampleChain) {

@@ -15,23 +15,19 @@
 #include "latency/PlimsolRainbowBar.h"
 #include "platform/Clipboard.h"
 
+#include "tests/latency/LatencyFixture.h"
+
 namespace {
 
-class LatencyGraphs : public testing::Test {
+class LatencyGraphs : public TLatencyFixture {
  protected:
   void SetUp() override {
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
-    Loading = true;
-    Calculator->InitLatencyCalculator();
-    Loading = false;
+    TLatencyFixture::SetUp();
     Calculator->resize(265, 270);
     Calculator->show();
     Calculator->LatencyPageControl->setCurrentWidget(Calculator->LatencyGraphsTabSheet);
   }
 
-  bool Loading = false;
-  QAction EditCopyItem{"&Copy"};
-  std::unique_ptr<TLatencyCalculator> Calculator;
 };
 
 TEST_F(LatencyGraphs, LegendNamesTheSampleChainInPaletteColours) {

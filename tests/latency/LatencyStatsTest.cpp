@@ -18,6 +18,8 @@
 #include "platform/Clipboard.h"
 #include "platform/RadioGroup.h"
 
+#include "tests/latency/LatencyFixture.h"
+
 namespace {
 
 struct TRow {
@@ -25,12 +27,11 @@ struct TRow {
   QString Percent;
 };
 
-class LatencyStats : public testing::Test {
+class LatencyStats : public TLatencyFixture {
  protected:
   void SetUp() override {
     QLocale::setDefault(QLocale::c());
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
-    Calculator->InitLatencyCalculator();
+    TLatencyFixture::SetUp();
     Grid = Calculator->findChild<TSuperStringGrid*>("LatencyStatsStringGrid");
     Directions = Calculator->findChild<TRadioGroup*>("PacketDirRadioGroup");
     ASSERT_NE(Grid, nullptr);
@@ -51,9 +52,6 @@ class LatencyStats : public testing::Test {
     return rows;
   }
 
-  QAction EditCopyItem;
-  bool Loading = false;
-  std::unique_ptr<TLatencyCalculator> Calculator;
   TSuperStringGrid* Grid = nullptr;
   TRadioGroup* Directions = nullptr;
 };

@@ -19,6 +19,8 @@
 #include "platform/Registry.h"
 #include "tests/support/MessageRecorder.h"
 
+#include "tests/latency/LatencyFixture.h"
+
 namespace {
 
 QStringList Items(const QComboBox* combo) {
@@ -27,22 +29,16 @@ QStringList Items(const QComboBox* combo) {
   return items;
 }
 
-class NetworkButtonForm : public testing::Test {
+class NetworkButtonForm : public TLatencyFixture {
  protected:
   void SetUp() override {
-    Calculator = std::make_unique<TLatencyCalculator>(Loading, &EditCopyItem, nullptr);
-    Loading = true;
-    Calculator->InitLatencyCalculator();
-    Loading = false;
+    TLatencyFixture::SetUp();
     Form = GetNetworkButtonForm(false);
   }
 
   TNetworkButton* At(int index) const { return Calculator->NetworkChain[index]; }
   QString Text(const char* text) const { return QString(text).replace('.', QLocale().decimalPoint()); }
 
-  bool Loading = false;
-  QAction EditCopyItem{"&Copy"};
-  std::unique_ptr<TLatencyCalculator> Calculator;
   TNetworkButtonForm* Form = nullptr;
 };
 
