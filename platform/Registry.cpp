@@ -6,7 +6,10 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -24,38 +27,52 @@ std::string FullPath(const QString& key) {
   return path.isEmpty() ? std::string(RootKey) : RootKey + ("\\" + Utf8(path));
 }
 
-struct TFileContents {
-  TRegDocument Document;
+// The file's bytes and their text: a UTF-16LE file is read (and saved) as UTF-8.
+struct TFileText {
+  QByteArray Bytes;
+  std::optional<std::string> Converted;
   bool Readable = true;  // false when the file exists but could not be read in full
+  std::string_view Text() const {
+    return Converted ? std::string_view(*Converted)
+                     : std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()));
+  }
 };
 
-TFileContents ReadRegistryFile() {
+TFileText ReadRegistryFile() {
   QFile file(RegistryFilePath());
   if (!file.exists()) return {};
-  if (!file.open(QIODevice::ReadOnly)) return {{}, false};
-  const QByteArray bytes = file.readAll();
-  return {ParseRegistryFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
-          file.error() == QFileDevice::NoError};
+  if (!file.open(QIODevice::ReadOnly)) return {{}, {}, false};
+  TFileText contents{file.readAll(), {}, file.error() == QFileDevice::NoError};
+  contents.Converted = Utf16FileText(contents.Text());
+  return contents;
 }
 
-// Applies `change` to the file's present contents and saves the result, under the
-// lock that keeps other instances from saving at the same time.
-TRegDocument SaveChanged(const std::function<bool(TRegDocument&)>& change, const QString& rejected) {
+// Applies `change` to the key's values as the file holds them now and saves the
+// file with the key's sections replaced, under the lock that keeps other
+// instances from saving at the same time. Returns the key's values as saved.
+TRegDocument SaveChanged(const std::string& keyPath, const std::function<bool(TRegDocument&)>& change,
+                         const QString& rejected) {
   const QString path = RegistryFilePath();
   const QString cannotSave = QStringLiteral("The settings could not be saved in %1.").arg(path);
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) Fail(cannotSave);
   QLockFile lock(path + QStringLiteral(".lock"));
   if (!lock.tryLock(LockTimeoutMs)) Fail(cannotSave + QStringLiteral(" Another program keeps the file locked."));
-  TFileContents contents = ReadRegistryFile();
+  const TFileText contents = ReadRegistryFile();
   // Saving what little could be read would destroy the rest.
   if (!contents.Readable) Fail(cannotSave + QStringLiteral(" The file cannot be read."));
-  if (!change(contents.Document)) Fail(rejected);
-  const std::string text = WriteRegistryFile(contents.Document);
+  const std::string_view text = contents.Text();
+  const TRegKeySections sections = FindRegistryKey(text, keyPath);
+  TRegDocument document = ParseRegistryKey(text, sections);
+  if (!change(document)) Fail(rejected);
+  std::string storage;
+  const auto pieces = ReplaceRegistryKey(text, sections, *document.FindKey(keyPath), storage);
+  if (!pieces) return document;
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
-    Fail(cannotSave + ' ' + file.errorString());
-  return std::move(contents.Document);
+  bool written = file.open(QIODevice::WriteOnly);
+  for (std::string_view piece : *pieces)
+    written = written && file.write(piece.data(), static_cast<qint64>(piece.size())) == static_cast<qint64>(piece.size());
+  if (!written || !file.commit()) Fail(cannotSave + ' ' + file.errorString());
+  return document;
 }
 
 }  // namespace
@@ -72,11 +89,14 @@ TRegistry::~TRegistry() = default;
 bool TRegistry::OpenKey(const QString& key, bool canCreate) {
   CloseKey();
   const std::string path = FullPath(key);
-  Document = ReadRegistryFile().Document;
-  if (!Document.HasKey(path)) {
+  const TFileText contents = ReadRegistryFile();
+  const TRegKeySections sections = FindRegistryKey(contents.Text(), path);
+  if (sections.Exists) {
+    Document = ParseRegistryKey(contents.Text(), sections);
+  } else {
     if (!canCreate) return false;
     try {
-      Document = SaveChanged([&](TRegDocument& document) { return document.AddKey(path); },
+      Document = SaveChanged(path, [&](TRegDocument& document) { return document.AddKey(path); },
                              QStringLiteral("\"%1\" is no valid key name.").arg(key));
     } catch (const ERegistryException&) {
       return false;
@@ -95,9 +115,14 @@ bool TRegistry::OpenKeyReadOnly(const QString& key) {
 void TRegistry::CloseKey() {
   CurrentKey.clear();
   ReadOnly = false;
+  Updating = false;
+  Pending.clear();
 }
 
-bool TRegistry::KeyExists(const QString& key) const { return ReadRegistryFile().Document.HasKey(FullPath(key)); }
+bool TRegistry::KeyExists(const QString& key) const {
+  const TFileText contents = ReadRegistryFile();
+  return FindRegistryKey(contents.Text(), FullPath(key)).Exists;
+}
 
 bool TRegistry::ValueExists(const QString& name) const {
   return Document.FindValue(CurrentKey, Utf8(name)) != nullptr;
@@ -134,9 +159,29 @@ QByteArray TRegistry::ReadBinaryData(const QString& name) const {
 
 void TRegistry::WriteValue(const QString& name, TRegValue value) {
   if (CurrentKey.empty() || ReadOnly) Fail(QStringLiteral("No registry key is open for writing \"%1\".").arg(name));
-  const std::string valueName = Utf8(name);
-  Document = SaveChanged([&](TRegDocument& document) { return document.SetValue(CurrentKey, valueName, value); },
-                         QStringLiteral("\"%1\" is no valid setting name.").arg(name));
+  std::string valueName = Utf8(name);
+  if (!Document.SetValue(CurrentKey, valueName, value))
+    Fail(QStringLiteral("\"%1\" is no valid setting name.").arg(name));
+  Pending.emplace_back(std::move(valueName), std::move(value));
+  if (!Updating) SavePending();
+}
+
+void TRegistry::SavePending() {
+  const auto values = std::exchange(Pending, {});
+  Document = SaveChanged(
+      CurrentKey,
+      [&](TRegDocument& document) {
+        return std::all_of(values.begin(), values.end(),
+                           [&](const auto& entry) { return document.SetValue(CurrentKey, entry.first, entry.second); });
+      },
+      QStringLiteral("The settings could not be saved."));
+}
+
+void TRegistry::BeginUpdate() { Updating = true; }
+
+void TRegistry::EndUpdate() {
+  Updating = false;
+  if (!Pending.empty()) SavePending();
 }
 
 void TRegistry::WriteString(const QString& name, const QString& value) {

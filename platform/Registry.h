@@ -47,11 +47,20 @@ class TRegistry {
   void WriteInteger(const QString& name, int value);
   void WriteBinaryData(const QString& name, const QByteArray& data);
 
+  // Writes from BeginUpdate to EndUpdate are saved together by EndUpdate, with one
+  // re-read and save of the file instead of one for each; closing the key first
+  // drops them unsaved. EndUpdate throws as a write does.
+  void BeginUpdate();
+  void EndUpdate();
+
  private:
   const TRegValue& ValueOfType(const QString& name, TRegDataType type) const;
   void WriteValue(const QString& name, TRegValue value);
+  void SavePending();
 
-  TRegDocument Document;    // the file as last read or written
+  TRegDocument Document;    // the open key's values as last read or written
   std::string CurrentKey;   // full path of the open key; empty when none is open
   bool ReadOnly = false;
+  bool Updating = false;
+  std::vector<std::pair<std::string, TRegValue>> Pending;  // written, not yet saved
 };
