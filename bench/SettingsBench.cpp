@@ -1,0 +1,82 @@
+// Reading and saving the program's settings when the settings file is large and
+// hostile (50 MB of other programs' keys: many keys, long lines, a huge binary
+// value), against an empty file.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace {
+
+const QString SettingsKey = QStringLiteral("Software\\Kest Group\\Plimsol Calculator\\3.01");
+constexpr std::size_t HostileSize = 50u << 20;
+
+std::string HostileSettings() {
+  std::string text = "Windows Registry Editor Version 5.00\r\n\r\n";
+  text += "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01]\r\n\"Position\"=hex:2c,00,00,00\r\n\r\n";
+  text += "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01\\Orvane Calculator]\r\n"
+          "\"IPAddress\"=\"-2146498043\"\r\n\"ActivePageIndex\"=\"0\"\r\n\r\n";
+  text += "[HKEY_CURRENT_USER\\Software\\Other\\Huge]\r\n\"Blob\"=hex:";
+  for (std::size_t k = 0; k < (16u << 20) / 3; ++k) text += (k % 25 == 24) ? "5a,\\\r\n  " : "5a,";
+  text += "00\r\n\"Line\"=\"" + std::string(4u << 20, 'x') + "\"\r\n\r\n";
+  for (int key = 0; text.size() < HostileSize; ++key)
+    text += "[HKEY_CURRENT_USER\\Software\\Other\\Key" + std::to_string(key) +
+            "]\r\n\"Name\"=\"value\"\r\n\"Number\"=dword:0000002a\r\n\r\n";
+  return text;
+}
+
+// A configuration directory holding an empty or a hostile settings file.
+class TSettingsHome {
+ public:
+  explicit TSettingsHome(bool hostile) {
+    qputenv("XDG_CONFIG_HOME", Home.path().toLocal8Bit());
+    QDir().mkpath(Home.path() + QStringLiteral("/OrvaneCalculator"));
+    if (!hostile) return;
+    QFile file(RegistryFilePath());
+    const std::string text = HostileSettings();
+    if (file.open(QIODevice::WriteOnly)) file.write(text.data(), static_cast<qint64>(text.size()));
+  }
+
+ private:
+  QTemporaryDir Home;
+};
+
+// What start-up does: open the program's keys and read their values.
+void BM_OpenAndReadSettings(benchmark::State& state) {
+  const TSettingsHome home(state.range(0) != 0);
+  for (auto _ : state) {
+    TRegistry registry;
+    registry.OpenKey(SettingsKey, true);
+    benchmark::DoNotOptimize(registry.ValueExists(QStringLiteral("Position")));
+    registry.OpenKeyReadOnly(SettingsKey + QStringLiteral("\\Orvane Calculator"));
+    benchmark::DoNotOptimize(registry.ReadString(QStringLiteral("IPAddress")));
+  }
+}
+BENCHMARK(BM_OpenAndReadSettings)->ArgName("hostile")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A dozen values saved one by one, or together in one batch as shut-down does.
+void BM_WriteADozenValues(benchmark::State& state) {
+  const TSettingsHome home(state.range(0) != 0);
+  const bool batched = state.range(1) != 0;
+  int round = 0;
+  for (auto _ : state) {
+    TRegistry registry;
+    registry.OpenKey(SettingsKey + QStringLiteral("\\Orvane Calculator"), true);
+    if (batched) registry.BeginUpdate();
+    for (int k = 0; k < 12; ++k) registry.WriteInteger(QStringLiteral("Value%1").arg(k), ++round);
+    if (batched) registry.EndUpdate();
+  }
+}
+BENCHMARK(BM_WriteADozenValues)
+    ->ArgNames({"hostile", "batched"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
