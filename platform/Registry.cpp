@@ -6,8 +6,11 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <utility>
 
@@ -45,6 +48,62 @@ TFileText ReadRegistryFile() {
   TFileText contents{file.readAll(), {}, file.error() == QFileDevice::NoError};
   contents.Converted = Utf16FileText(contents.Text());
   return contents;
+}
+
+TRegFileIdentity IdentityOf(const QString& path) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {};
+  constexpr std::int64_t Billion = 1000000000;
+  return {true,
+          status.st_dev,
+          status.st_ino,
+          status.st_size,
+          status.st_mtim.tv_sec * Billion + status.st_mtim.tv_nsec,
+          status.st_ctim.tv_sec * Billion + status.st_ctim.tv_nsec};
+}
+
+// The key last read and the keys below it, kept while the file stays the same, so
+// that the program's keys opened one after another cost one read of a large file.
+struct TSubtreeCache {
+  std::mutex Lock;
+  QString File;
+  TRegFileIdentity Identity;
+  std::string Root;  // empty while nothing is kept
+  std::string Text;
+};
+
+TSubtreeCache& SubtreeCache() {
+  static TSubtreeCache cache;
+  return cache;
+}
+
+// What the key and the keys below it read from, and the file it was read from.
+struct TKeyText {
+  std::string Text;
+  TRegFileIdentity Identity;
+};
+
+TKeyText ReadKeyText(const std::string& keyPath) {
+  const QString path = RegistryFilePath();
+  TSubtreeCache& cache = SubtreeCache();
+  const TRegFileIdentity identity = IdentityOf(path);
+  {
+    const std::lock_guard guard(cache.Lock);
+    if (!cache.Root.empty() && cache.File == path && cache.Identity == identity &&
+        IsRegistryKeyAtOrBelow(keyPath, cache.Root))
+      return {cache.Text, identity};
+  }
+  const TFileText contents = ReadRegistryFile();
+  const std::string_view text = contents.Text();
+  TKeyText read{JoinedSpans(text, FindRegistryKey(text, keyPath).Subtree), identity};
+  if (contents.Readable && IdentityOf(path) == identity) {
+    const std::lock_guard guard(cache.Lock);
+    cache.File = path;
+    cache.Identity = identity;
+    cache.Root = keyPath;
+    cache.Text = read.Text;
+  }
+  return read;
 }
 
 // Applies `change` to the key's values as the file holds them now and saves the
@@ -89,10 +148,11 @@ TRegistry::~TRegistry() = default;
 bool TRegistry::OpenKey(const QString& key, bool canCreate) {
   CloseKey();
   const std::string path = FullPath(key);
-  const TFileText contents = ReadRegistryFile();
-  const TRegKeySections sections = FindRegistryKey(contents.Text(), path);
+  const TKeyText read = ReadKeyText(path);
+  const TRegKeySections sections = FindRegistryKey(read.Text, path);
   if (sections.Exists) {
-    Document = ParseRegistryKey(contents.Text(), sections);
+    Document = ParseRegistryKey(read.Text, sections);
+    ReadFrom = read.Identity;
   } else {
     if (!canCreate) return false;
     try {
@@ -117,11 +177,13 @@ void TRegistry::CloseKey() {
   ReadOnly = false;
   Updating = false;
   Pending.clear();
+  PendingChanges = false;
+  ReadFrom = std::nullopt;
 }
 
 bool TRegistry::KeyExists(const QString& key) const {
-  const TFileText contents = ReadRegistryFile();
-  return FindRegistryKey(contents.Text(), FullPath(key)).Exists;
+  const std::string path = FullPath(key);
+  return FindRegistryKey(ReadKeyText(path).Text, path).Exists;
 }
 
 bool TRegistry::ValueExists(const QString& name) const {
@@ -160,6 +222,8 @@ QByteArray TRegistry::ReadBinaryData(const QString& name) const {
 void TRegistry::WriteValue(const QString& name, TRegValue value) {
   if (CurrentKey.empty() || ReadOnly) Fail(QStringLiteral("No registry key is open for writing \"%1\".").arg(name));
   std::string valueName = Utf8(name);
+  const TRegValue* old = Document.FindValue(CurrentKey, valueName);
+  PendingChanges = PendingChanges || !old || *old != value;
   if (!Document.SetValue(CurrentKey, valueName, value))
     Fail(QStringLiteral("\"%1\" is no valid setting name.").arg(name));
   Pending.emplace_back(std::move(valueName), std::move(value));
@@ -168,6 +232,9 @@ void TRegistry::WriteValue(const QString& name, TRegValue value) {
 
 void TRegistry::SavePending() {
   const auto values = std::exchange(Pending, {});
+  // Values as the file held them when read need no save while the file is unchanged.
+  if (!std::exchange(PendingChanges, false) && ReadFrom && *ReadFrom == IdentityOf(RegistryFilePath())) return;
+  ReadFrom = std::nullopt;
   Document = SaveChanged(
       CurrentKey,
       [&](TRegDocument& document) {

@@ -5,6 +5,10 @@
 // by another instance in the meantime are kept.
 #include <QByteArray>
 #include <QString>
+#include <sys/types.h>
+
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/RegistryFormat.h"
@@ -12,6 +16,17 @@
 class ERegistryException : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// What tells one version of the file from another without reading it.
+struct TRegFileIdentity {
+  bool Exists = false;
+  dev_t Device = 0;
+  ino_t Inode = 0;
+  off_t Size = 0;
+  std::int64_t Modified = 0;  // nanoseconds
+  std::int64_t Changed = 0;
+  bool operator==(const TRegFileIdentity&) const = default;
 };
 
 // $XDG_CONFIG_HOME/OrvaneCalculator/registry.reg (XDG's default is ~/.config).
@@ -63,4 +78,6 @@ class TRegistry {
   bool ReadOnly = false;
   bool Updating = false;
   std::vector<std::pair<std::string, TRegValue>> Pending;  // written, not yet saved
+  bool PendingChanges = false;  // a pending value differs from the value read
+  std::optional<TRegFileIdentity> ReadFrom;  // the file that Document was read from, while known
 };

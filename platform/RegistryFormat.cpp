@@ -488,6 +488,11 @@ std::optional<std::string> Utf16FileText(std::string_view bytes) {
   });
 }
 
+bool IsRegistryKeyAtOrBelow(std::string_view path, std::string_view root) {
+  return path.size() >= root.size() && SameName(path.substr(0, root.size()), root) &&
+         (path.size() == root.size() || path[root.size()] == '\\');
+}
+
 TRegKeySections FindRegistryKey(std::string_view text, std::string_view path) {
   TRegKeySections found;
   if (!IsKeyPath(path)) return found;
@@ -501,6 +506,7 @@ TRegKeySections FindRegistryKey(std::string_view text, std::string_view path) {
   std::size_t nextCr = text.find('\r', start);
   std::size_t nextLf = text.find('\n', start);
   bool inKey = false;
+  bool inSubtree = false;
   for (auto pos = text.find('[', start); pos != std::string_view::npos; pos = text.find('[', pos)) {
     std::size_t lineBegin = pos;
     while (lineBegin > start && (text[lineBegin - 1] == ' ' || text[lineBegin - 1] == '\t')) --lineBegin;
@@ -512,16 +518,20 @@ TRegKeySections FindRegistryKey(std::string_view text, std::string_view path) {
     if (nextLf < pos) nextLf = text.find('\n', pos);
     const std::size_t lineEnd = std::min({nextCr, nextLf, text.size()});
     if (inKey) found.Spans.back().second = lineBegin;
-    inKey = false;
+    if (inSubtree) found.Subtree.back().second = lineBegin;
+    inKey = inSubtree = false;
     const std::string_view line = Trimmed(text.substr(pos, lineEnd - pos));
     pos = lineEnd;
     if (line.size() < 2 || line.back() != ']') continue;
     const std::string_view key = line.substr(1, line.size() - 2);
     if (SameName(key, path)) {
       found.Spans.emplace_back(lineBegin, text.size());
-      found.Exists = inKey = true;
-    } else if (key.size() > path.size() && key[path.size()] == '\\' && SameName(key.substr(0, path.size()), path)) {
-      found.Exists = found.Exists || HasKeyPathShape(key);
+      found.Subtree.emplace_back(lineBegin, text.size());
+      found.Exists = inKey = inSubtree = true;
+    } else if (IsRegistryKeyAtOrBelow(key, path)) {
+      if (!HasKeyPathShape(key)) continue;
+      found.Subtree.emplace_back(lineBegin, text.size());
+      found.Exists = inSubtree = true;
     } else {
       for (std::size_t k = 0; k < ancestors.size(); ++k)
         if (SameName(key, ancestors[k])) sectioned[k] = true;
@@ -532,10 +542,14 @@ TRegKeySections FindRegistryKey(std::string_view text, std::string_view path) {
   return found;
 }
 
+std::string JoinedSpans(std::string_view text, const std::vector<std::pair<std::size_t, std::size_t>>& spans) {
+  std::string joined;
+  for (const auto& [begin, end] : spans) joined += text.substr(begin, end - begin);
+  return joined;
+}
+
 TRegDocument ParseRegistryKey(std::string_view text, const TRegKeySections& sections) {
-  std::string own;
-  for (const auto& [begin, end] : sections.Spans) own += text.substr(begin, end - begin);
-  return ParseRegistryFile(own);
+  return ParseRegistryFile(JoinedSpans(text, sections.Spans));
 }
 
 std::optional<std::vector<std::string_view>> ReplaceRegistryKey(std::string_view text,

@@ -81,12 +81,20 @@ std::string WriteRegistryFile(const TRegDocument& document);
 // other file, whose bytes are read as they are.
 std::optional<std::string> Utf16FileText(std::string_view bytes);
 
+// True when `path` is `root` or a key below it.
+bool IsRegistryKeyAtOrBelow(std::string_view path, std::string_view root);
+
 struct TRegKeySections {
-  std::vector<std::pair<std::size_t, std::size_t>> Spans;  // [begin, end) of the key's own sections
+  std::vector<std::pair<std::size_t, std::size_t>> Spans;    // [begin, end) of the key's own sections
+  std::vector<std::pair<std::size_t, std::size_t>> Subtree;  // of the key's and those of the keys below it
   std::vector<std::string> Unsectioned;  // the key's ancestors without a section of their own, root first
   bool Exists = false;                   // the key, or a key below it, has a section
 };
 TRegKeySections FindRegistryKey(std::string_view text, std::string_view path);
+
+// The text of the spans, joined in their order. The key's subtree, joined, reads
+// for the key and every key below it as the whole file does.
+std::string JoinedSpans(std::string_view text, const std::vector<std::pair<std::size_t, std::size_t>>& spans);
 
 // The key's values, read from its own sections alone.
 TRegDocument ParseRegistryKey(std::string_view text, const TRegKeySections& sections);

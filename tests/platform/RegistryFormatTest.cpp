@@ -215,18 +215,23 @@ std::string Mutated(std::string text, std::mt19937& random) {
   return text;
 }
 
-// Each key read from its own sections holds what reading the whole file gives it
-// (for ASCII paths: the whole file's other text is read with damaged UTF-8 replaced).
+// Each key read from its own sections holds what reading the whole file gives it,
+// and so does it read from the joined subtree of a key above it (for ASCII paths:
+// the whole file's other text is read with damaged UTF-8 replaced).
 void ExpectKeysReadAlikeOnTheirOwn(std::string_view input, const TRegDocument& document) {
   const auto converted = Utf16FileText(input);
   const std::string_view text = converted ? *converted : input;
+  const std::string subtree = JoinedSpans(text, FindRegistryKey(text, "HKEY_CURRENT_USER\\Software").Subtree);
   for (const auto& key : document.Keys()) {
     if (std::any_of(key.Path.begin(), key.Path.end(), [](char c) { return c & 0x80; })) continue;
-    const TRegKeySections sections = FindRegistryKey(text, key.Path);
-    EXPECT_TRUE(sections.Exists) << key.Path;
-    const TRegDocument own = ParseRegistryKey(text, sections);
-    const TRegDocument::TKey* alone = own.FindKey(key.Path);
-    EXPECT_EQ(alone ? alone->Values : decltype(key.Values){}, key.Values) << key.Path;
+    for (const std::string_view source : {text, std::string_view(subtree)}) {
+      if (!key.Path.starts_with("HKEY_CURRENT_USER\\Software\\") && source.data() == subtree.data()) continue;
+      const TRegKeySections sections = FindRegistryKey(source, key.Path);
+      EXPECT_TRUE(sections.Exists) << key.Path;
+      const TRegDocument own = ParseRegistryKey(source, sections);
+      const TRegDocument::TKey* alone = own.FindKey(key.Path);
+      EXPECT_EQ(alone ? alone->Values : decltype(key.Values){}, key.Values) << key.Path;
+    }
   }
 }
 

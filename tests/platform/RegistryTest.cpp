@@ -267,4 +267,24 @@ TEST_F(RegistryTest, AUtf16FileIsSavedAsUtf8KeepingOtherKeys) {
   EXPECT_EQ(registry.ReadString("Name"), QString::fromUtf8("Grüß"));
 }
 
+TEST_F(RegistryTest, AValueAsReadIsSavedOnlyWhenTheFileChangedSince) {
+  const QByteArray text =
+      "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01]\n \"Number\" = dword:1\n\n[Other]\n\"x\"=\"y";
+  for (const bool otherSavesBetween : {false, true}) {
+    SCOPED_TRACE(otherSavesBetween ? "another instance saves" : "nothing changes");
+    WriteFile(text);
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(SettingsKey, false));
+    if (otherSavesBetween) {
+      TRegistry other;
+      ASSERT_TRUE(other.OpenKey(SettingsKey, false));
+      other.WriteInteger("Number", 2);
+    }
+    registry.WriteInteger("Number", 1);
+    ASSERT_TRUE(registry.OpenKeyReadOnly(SettingsKey));
+    EXPECT_EQ(registry.ReadInteger("Number"), 1);
+    EXPECT_EQ(FileContents() == text, !otherSavesBetween);
+  }
+}
+
 }  // namespace
