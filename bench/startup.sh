@@ -38,7 +38,8 @@ for run in $(seq $RUNS); do
   start=$(date +%s%N)
   HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" "$PROGRAM" >/dev/null 2>&1 &
   pid=$!
-  window=$(xdotool search --sync --onlyvisible --name "$NAME" | head -1)
+  # Polled every 10 ms: xdotool's own --sync waits half a second between tries.
+  until window=$(xdotool search --onlyvisible --name "$NAME" | head -1) && [ -n "$window" ]; do sleep 0.01; done
   end=$(date +%s%N)
   times+=($(( (end - start) / 1000000 )))
   sleep 1
