@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures start-up: the time from launch to a mapped main window in a virtual
 # display, over five runs (median), and the resident memory once it shows; and
-# shut-down: the time from File > Exit (typed as Alt+F, X) to the end of the process.
+# shut-down: the time from File > Exit (typed as Alt+F, then X) to the end of the
+# process (measured in steps of 10 ms).
 # Usage: bench/startup.sh [-s SETTINGS_DIR] [PROGRAM [WINDOW_NAME_REGEX]]
 #   default: build/orvane-calculator and "^Orvane Calculator$".
 #   -s: every run starts with a copy of SETTINGS_DIR as its XDG configuration
@@ -34,7 +35,8 @@ times=()
 exits=()
 for run in $(seq $RUNS); do
   rm -rf "$WORK/home"; mkdir -p "$WORK/home/.config"
-  if [ -n "$SETTINGS" ]; then cp -r "$SETTINGS/." "$WORK/home/.config/"; fi
+  # Synced, so that writing the copy back does not slow the run down.
+  if [ -n "$SETTINGS" ]; then cp -r "$SETTINGS/." "$WORK/home/.config/"; sync; fi
   start=$(date +%s%N)
   HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" "$PROGRAM" >/dev/null 2>&1 &
   pid=$!
@@ -44,9 +46,12 @@ for run in $(seq $RUNS); do
   times+=($(( (end - start) / 1000000 )))
   sleep 1
   rss=$(awk '/^VmRSS/ {print $2}' /proc/$pid/status)
-  xdotool windowfocus --sync "$window"
+  xdotool windowfocus "$window" key alt+f
+  sleep 0.3
   start=$(date +%s%N)
-  xdotool key alt+f x
+  xdotool key x
+  for try in $(seq 1000); do kill -0 $pid 2>/dev/null || break; sleep 0.01; done
+  if kill -0 $pid 2>/dev/null; then echo "run $run: File > Exit did not end the program" >&2; kill $pid; fi
   wait $pid 2>/dev/null || true
   end=$(date +%s%N)
   exits+=($(( (end - start) / 1000000 )))
