@@ -6,7 +6,13 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <functional>
+#include <mutex>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -24,38 +30,108 @@ std::string FullPath(const QString& key) {
   return path.isEmpty() ? std::string(RootKey) : RootKey + ("\\" + Utf8(path));
 }
 
-struct TFileContents {
-  TRegDocument Document;
+// The file's bytes and their text: a UTF-16LE file is read (and saved) as UTF-8.
+struct TFileText {
+  QByteArray Bytes;
+  std::optional<std::string> Converted;
   bool Readable = true;  // false when the file exists but could not be read in full
+  std::string_view Text() const {
+    return Converted ? std::string_view(*Converted)
+                     : std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size()));
+  }
 };
 
-TFileContents ReadRegistryFile() {
+TFileText ReadRegistryFile() {
   QFile file(RegistryFilePath());
   if (!file.exists()) return {};
-  if (!file.open(QIODevice::ReadOnly)) return {{}, false};
-  const QByteArray bytes = file.readAll();
-  return {ParseRegistryFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))),
-          file.error() == QFileDevice::NoError};
+  if (!file.open(QIODevice::ReadOnly)) return {{}, {}, false};
+  TFileText contents{file.readAll(), {}, file.error() == QFileDevice::NoError};
+  contents.Converted = Utf16FileText(contents.Text());
+  return contents;
 }
 
-// Applies `change` to the file's present contents and saves the result, under the
-// lock that keeps other instances from saving at the same time.
-TRegDocument SaveChanged(const std::function<bool(TRegDocument&)>& change, const QString& rejected) {
+TRegFileIdentity IdentityOf(const QString& path) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {};
+  constexpr std::int64_t Billion = 1000000000;
+  return {true,
+          status.st_dev,
+          status.st_ino,
+          status.st_size,
+          status.st_mtim.tv_sec * Billion + status.st_mtim.tv_nsec,
+          status.st_ctim.tv_sec * Billion + status.st_ctim.tv_nsec};
+}
+
+// The key last read and the keys below it, kept while the file stays the same, so
+// that the program's keys opened one after another cost one read of a large file.
+struct TSubtreeCache {
+  std::mutex Lock;
+  QString File;
+  TRegFileIdentity Identity;
+  std::string Root;  // empty while nothing is kept
+  std::string Text;
+};
+
+TSubtreeCache& SubtreeCache() {
+  static TSubtreeCache cache;
+  return cache;
+}
+
+// What the key and the keys below it read from, and the file it was read from.
+struct TKeyText {
+  std::string Text;
+  TRegFileIdentity Identity;
+};
+
+TKeyText ReadKeyText(const std::string& keyPath) {
+  const QString path = RegistryFilePath();
+  TSubtreeCache& cache = SubtreeCache();
+  const TRegFileIdentity identity = IdentityOf(path);
+  {
+    const std::lock_guard guard(cache.Lock);
+    if (!cache.Root.empty() && cache.File == path && cache.Identity == identity &&
+        IsRegistryKeyAtOrBelow(keyPath, cache.Root))
+      return {cache.Text, identity};
+  }
+  const TFileText contents = ReadRegistryFile();
+  const std::string_view text = contents.Text();
+  TKeyText read{JoinedSpans(text, FindRegistryKey(text, keyPath).Subtree), identity};
+  if (contents.Readable && IdentityOf(path) == identity) {
+    const std::lock_guard guard(cache.Lock);
+    cache.File = path;
+    cache.Identity = identity;
+    cache.Root = keyPath;
+    cache.Text = read.Text;
+  }
+  return read;
+}
+
+// Applies `change` to the key's values as the file holds them now and saves the
+// file with the key's sections replaced, under the lock that keeps other
+// instances from saving at the same time. Returns the key's values as saved.
+TRegDocument SaveChanged(const std::string& keyPath, const std::function<bool(TRegDocument&)>& change,
+                         const QString& rejected) {
   const QString path = RegistryFilePath();
   const QString cannotSave = QStringLiteral("The settings could not be saved in %1.").arg(path);
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) Fail(cannotSave);
   QLockFile lock(path + QStringLiteral(".lock"));
   if (!lock.tryLock(LockTimeoutMs)) Fail(cannotSave + QStringLiteral(" Another program keeps the file locked."));
-  TFileContents contents = ReadRegistryFile();
+  const TFileText contents = ReadRegistryFile();
   // Saving what little could be read would destroy the rest.
   if (!contents.Readable) Fail(cannotSave + QStringLiteral(" The file cannot be read."));
-  if (!change(contents.Document)) Fail(rejected);
-  const std::string text = WriteRegistryFile(contents.Document);
+  const std::string_view text = contents.Text();
+  const TRegKeySections sections = FindRegistryKey(text, keyPath);
+  TRegDocument document = ParseRegistryKey(text, sections);
+  if (!change(document)) Fail(rejected);
+  std::string storage;
+  const auto pieces = ReplaceRegistryKey(text, sections, *document.FindKey(keyPath), storage);
+  if (!pieces) return document;
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
-    Fail(cannotSave + ' ' + file.errorString());
-  return std::move(contents.Document);
+  bool written = file.open(QIODevice::WriteOnly);
+  for (std::string_view piece : *pieces)
+    written = written && file.write(piece.data(), static_cast<qint64>(piece.size())) == static_cast<qint64>(piece.size());
+  if (!written || !file.commit()) Fail(cannotSave + ' ' + file.errorString());
+  return document;
 }
 
 }  // namespace
@@ -72,11 +148,15 @@ TRegistry::~TRegistry() = default;
 bool TRegistry::OpenKey(const QString& key, bool canCreate) {
   CloseKey();
   const std::string path = FullPath(key);
-  Document = ReadRegistryFile().Document;
-  if (!Document.HasKey(path)) {
+  const TKeyText read = ReadKeyText(path);
+  const TRegKeySections sections = FindRegistryKey(read.Text, path);
+  if (sections.Exists) {
+    Document = ParseRegistryKey(read.Text, sections);
+    ReadFrom = read.Identity;
+  } else {
     if (!canCreate) return false;
     try {
-      Document = SaveChanged([&](TRegDocument& document) { return document.AddKey(path); },
+      Document = SaveChanged(path, [&](TRegDocument& document) { return document.AddKey(path); },
                              QStringLiteral("\"%1\" is no valid key name.").arg(key));
     } catch (const ERegistryException&) {
       return false;
@@ -95,9 +175,16 @@ bool TRegistry::OpenKeyReadOnly(const QString& key) {
 void TRegistry::CloseKey() {
   CurrentKey.clear();
   ReadOnly = false;
+  Updating = false;
+  Pending.clear();
+  PendingChanges = false;
+  ReadFrom = std::nullopt;
 }
 
-bool TRegistry::KeyExists(const QString& key) const { return ReadRegistryFile().Document.HasKey(FullPath(key)); }
+bool TRegistry::KeyExists(const QString& key) const {
+  const std::string path = FullPath(key);
+  return FindRegistryKey(ReadKeyText(path).Text, path).Exists;
+}
 
 bool TRegistry::ValueExists(const QString& name) const {
   return Document.FindValue(CurrentKey, Utf8(name)) != nullptr;
@@ -134,9 +221,34 @@ QByteArray TRegistry::ReadBinaryData(const QString& name) const {
 
 void TRegistry::WriteValue(const QString& name, TRegValue value) {
   if (CurrentKey.empty() || ReadOnly) Fail(QStringLiteral("No registry key is open for writing \"%1\".").arg(name));
-  const std::string valueName = Utf8(name);
-  Document = SaveChanged([&](TRegDocument& document) { return document.SetValue(CurrentKey, valueName, value); },
-                         QStringLiteral("\"%1\" is no valid setting name.").arg(name));
+  std::string valueName = Utf8(name);
+  const TRegValue* old = Document.FindValue(CurrentKey, valueName);
+  PendingChanges = PendingChanges || !old || *old != value;
+  if (!Document.SetValue(CurrentKey, valueName, value))
+    Fail(QStringLiteral("\"%1\" is no valid setting name.").arg(name));
+  Pending.emplace_back(std::move(valueName), std::move(value));
+  if (!Updating) SavePending();
+}
+
+void TRegistry::SavePending() {
+  const auto values = std::exchange(Pending, {});
+  // Values as the file held them when read need no save while the file is unchanged.
+  if (!std::exchange(PendingChanges, false) && ReadFrom && *ReadFrom == IdentityOf(RegistryFilePath())) return;
+  ReadFrom = std::nullopt;
+  Document = SaveChanged(
+      CurrentKey,
+      [&](TRegDocument& document) {
+        return std::all_of(values.begin(), values.end(),
+                           [&](const auto& entry) { return document.SetValue(CurrentKey, entry.first, entry.second); });
+      },
+      QStringLiteral("The settings could not be saved."));
+}
+
+void TRegistry::BeginUpdate() { Updating = true; }
+
+void TRegistry::EndUpdate() {
+  Updating = false;
+  if (!Pending.empty()) SavePending();
 }
 
 void TRegistry::WriteString(const QString& name, const QString& value) {

@@ -5,6 +5,10 @@
 // by another instance in the meantime are kept.
 #include <QByteArray>
 #include <QString>
+#include <sys/types.h>
+
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/RegistryFormat.h"
@@ -12,6 +16,17 @@
 class ERegistryException : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// What tells one version of the file from another without reading it.
+struct TRegFileIdentity {
+  bool Exists = false;
+  dev_t Device = 0;
+  ino_t Inode = 0;
+  off_t Size = 0;
+  std::int64_t Modified = 0;  // nanoseconds
+  std::int64_t Changed = 0;
+  bool operator==(const TRegFileIdentity&) const = default;
 };
 
 // $XDG_CONFIG_HOME/OrvaneCalculator/registry.reg (XDG's default is ~/.config).
@@ -47,11 +62,22 @@ class TRegistry {
   void WriteInteger(const QString& name, int value);
   void WriteBinaryData(const QString& name, const QByteArray& data);
 
+  // Writes from BeginUpdate to EndUpdate are saved together by EndUpdate, with one
+  // re-read and save of the file instead of one for each; closing the key first
+  // drops them unsaved. EndUpdate throws as a write does.
+  void BeginUpdate();
+  void EndUpdate();
+
  private:
   const TRegValue& ValueOfType(const QString& name, TRegDataType type) const;
   void WriteValue(const QString& name, TRegValue value);
+  void SavePending();
 
-  TRegDocument Document;    // the file as last read or written
+  TRegDocument Document;    // the open key's values as last read or written
   std::string CurrentKey;   // full path of the open key; empty when none is open
   bool ReadOnly = false;
+  bool Updating = false;
+  std::vector<std::pair<std::string, TRegValue>> Pending;  // written, not yet saved
+  bool PendingChanges = false;  // a pending value differs from the value read
+  std::optional<TRegFileIdentity> ReadFrom;  // the file that Document was read from, while known
 };

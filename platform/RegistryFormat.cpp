@@ -9,6 +9,7 @@ constexpr std::string_view Header = "Windows Registry Editor Version 5.00";
 constexpr std::string_view LineEnd = "\r\n";
 constexpr char32_t Replacement = 0xFFFD;
 constexpr std::size_t HexLineWidth = 80;
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 // ---- Unicode -------------------------------------------------------------
 
@@ -116,14 +117,8 @@ std::u16string Utf8ToUtf16(std::string_view text) {
 }
 
 std::string DecodedText(std::string_view bytes) {
-  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-    const std::string_view units = bytes.substr(2);
-    return Utf16ToUtf8(units.size() / 2, [&](std::size_t k) {
-      return static_cast<char32_t>(static_cast<unsigned char>(units[2 * k]) |
-                                   (static_cast<unsigned char>(units[2 * k + 1]) << 8));
-    });
-  }
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (auto text = Utf16FileText(bytes)) return std::move(*text);
+  if (bytes.starts_with(Utf8Bom)) bytes.remove_prefix(Utf8Bom.size());
   return SanitisedUtf8(bytes);
 }
 
@@ -153,25 +148,30 @@ std::optional<std::string> QuotableText(const TRegValue& value) {
 
 // ---- Names ---------------------------------------------------------------
 
+char FoldedChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string Folded(std::string_view s) {
   std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : out) c = FoldedChar(c);
   return out;
 }
 
-bool SameName(std::string_view a, std::string_view b) { return a.size() == b.size() && Folded(a) == Folded(b); }
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return FoldedChar(x) == FoldedChar(y); });
+}
 
 // What a line of the file can hold: UTF-8 without a line break.
 bool IsWritableText(std::string_view s) { return s.find_first_of("\r\n") == std::string_view::npos && IsUtf8(s); }
 
-// A key path: components separated by single backslashes, none empty; a leading
-// '-' is the export format's deletion mark, never a key.
-bool IsKeyPath(std::string_view path) {
-  if (path.empty() || path.front() == '-' || path.front() == '\\' || path.back() == '\\' || !IsWritableText(path))
-    return false;
-  return path.find("\\\\") == std::string_view::npos;
+// A key path but for its text being UTF-8 (which reading gets by replacing what
+// is not): components separated by single backslashes, none empty, no line break;
+// a leading '-' is the export format's deletion mark, never a key.
+bool HasKeyPathShape(std::string_view path) {
+  return !path.empty() && path.front() != '-' && path.front() != '\\' && path.back() != '\\' &&
+         path.find_first_of("\r\n") == std::string_view::npos && path.find("\\\\") == std::string_view::npos;
 }
+
+bool IsKeyPath(std::string_view path) { return HasKeyPathShape(path) && IsUtf8(path); }
 
 // ---- Reading -------------------------------------------------------------
 
@@ -181,13 +181,15 @@ std::string_view Trimmed(std::string_view s) {
   return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
 std::vector<std::string_view> Lines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
-    const auto end = text.find('\n');
+    const auto end = text.find_first_of("\r\n");
     lines.push_back(text.substr(0, end));
     if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
+    text.remove_prefix(text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1);
   }
   return lines;
 }
@@ -360,6 +362,13 @@ void AppendValue(std::string& out, const std::string& name, const TRegValue& val
   }
 }
 
+void AppendSection(std::string& out, const TRegDocument::TKey& key) {
+  out += '[' + key.Path + ']';
+  out += LineEnd;
+  for (const auto& [name, value] : key.Values) AppendValue(out, name, value);
+  out += LineEnd;
+}
+
 }  // namespace
 
 TRegDataType DataTypeOf(const TRegValue& value) {
@@ -405,7 +414,7 @@ const TRegDocument::TKey* TRegDocument::FindKey(std::string_view path) const {
   return found == Index.end() ? nullptr : &KeyList[found->second];
 }
 
-TRegDocument::TKey* TRegDocument::FindKey(std::string_view path) {
+TRegDocument::TKey* TRegDocument::MutableKey(std::string_view path) {
   return const_cast<TKey*>(std::as_const(*this).FindKey(path));
 }
 
@@ -433,7 +442,7 @@ const TRegValue* TRegDocument::FindValue(std::string_view path, std::string_view
 
 bool TRegDocument::SetValue(std::string_view path, std::string_view name, TRegValue value) {
   if (!IsWritableText(name) || !AddKey(path)) return false;
-  auto& values = FindKey(path)->Values;
+  auto& values = MutableKey(path)->Values;
   const auto found =
       std::find_if(values.begin(), values.end(), [&](const auto& entry) { return SameName(entry.first, name); });
   if (found != values.end())
@@ -465,12 +474,106 @@ TRegDocument ParseRegistryFile(std::string_view bytes) {
 std::string WriteRegistryFile(const TRegDocument& document) {
   std::string out(Header);
   out += LineEnd;
-  for (const auto& key : document.Keys()) {
-    out += LineEnd;
-    out += '[' + key.Path + ']';
-    out += LineEnd;
-    for (const auto& [name, value] : key.Values) AppendValue(out, name, value);
-  }
   out += LineEnd;
+  for (const auto& key : document.Keys()) AppendSection(out, key);
   return out;
+}
+
+std::optional<std::string> Utf16FileText(std::string_view bytes) {
+  if (!bytes.starts_with("\xFF\xFE")) return std::nullopt;
+  const std::string_view units = bytes.substr(2);
+  return Utf16ToUtf8(units.size() / 2, [&](std::size_t k) {
+    return static_cast<char32_t>(static_cast<unsigned char>(units[2 * k]) |
+                                 (static_cast<unsigned char>(units[2 * k + 1]) << 8));
+  });
+}
+
+bool IsRegistryKeyAtOrBelow(std::string_view path, std::string_view root) {
+  return path.size() >= root.size() && SameName(path.substr(0, root.size()), root) &&
+         (path.size() == root.size() || path[root.size()] == '\\');
+}
+
+TRegKeySections FindRegistryKey(std::string_view text, std::string_view path) {
+  TRegKeySections found;
+  if (!IsKeyPath(path)) return found;
+  std::vector<std::string_view> ancestors;
+  for (auto end = path.find('\\'); end != std::string_view::npos; end = path.find('\\', end + 1))
+    ancestors.push_back(path.substr(0, end));
+  std::vector<bool> sectioned(ancestors.size());
+  const std::size_t start = text.starts_with(Utf8Bom) ? Utf8Bom.size() : 0;
+  // Where the next CR and LF are: each is searched for again only once passed,
+  // so a file without one of them is not searched to its end at every line.
+  std::size_t nextCr = text.find('\r', start);
+  std::size_t nextLf = text.find('\n', start);
+  bool inKey = false;
+  bool inSubtree = false;
+  for (auto pos = text.find('[', start); pos != std::string_view::npos; pos = text.find('[', pos)) {
+    std::size_t lineBegin = pos;
+    while (lineBegin > start && (text[lineBegin - 1] == ' ' || text[lineBegin - 1] == '\t')) --lineBegin;
+    if (lineBegin > start && !IsLineBreak(text[lineBegin - 1])) {
+      ++pos;
+      continue;
+    }
+    if (nextCr < pos) nextCr = text.find('\r', pos);
+    if (nextLf < pos) nextLf = text.find('\n', pos);
+    const std::size_t lineEnd = std::min({nextCr, nextLf, text.size()});
+    if (inKey) found.Spans.back().second = lineBegin;
+    if (inSubtree) found.Subtree.back().second = lineBegin;
+    inKey = inSubtree = false;
+    const std::string_view line = Trimmed(text.substr(pos, lineEnd - pos));
+    pos = lineEnd;
+    if (line.size() < 2 || line.back() != ']') continue;
+    const std::string_view key = line.substr(1, line.size() - 2);
+    if (SameName(key, path)) {
+      found.Spans.emplace_back(lineBegin, text.size());
+      found.Subtree.emplace_back(lineBegin, text.size());
+      found.Exists = inKey = inSubtree = true;
+    } else if (IsRegistryKeyAtOrBelow(key, path)) {
+      if (!HasKeyPathShape(key)) continue;
+      found.Subtree.emplace_back(lineBegin, text.size());
+      found.Exists = inSubtree = true;
+    } else {
+      for (std::size_t k = 0; k < ancestors.size(); ++k)
+        if (SameName(key, ancestors[k])) sectioned[k] = true;
+    }
+  }
+  for (std::size_t k = 0; k < ancestors.size(); ++k)
+    if (!sectioned[k]) found.Unsectioned.emplace_back(ancestors[k]);
+  return found;
+}
+
+std::string JoinedSpans(std::string_view text, const std::vector<std::pair<std::size_t, std::size_t>>& spans) {
+  std::string joined;
+  for (const auto& [begin, end] : spans) joined += text.substr(begin, end - begin);
+  return joined;
+}
+
+TRegDocument ParseRegistryKey(std::string_view text, const TRegKeySections& sections) {
+  return ParseRegistryFile(JoinedSpans(text, sections.Spans));
+}
+
+std::optional<std::vector<std::string_view>> ReplaceRegistryKey(std::string_view text,
+                                                                const TRegKeySections& sections,
+                                                                const TRegDocument::TKey& key, std::string& storage) {
+  storage.clear();
+  if (sections.Spans.empty()) {
+    if (text.empty()) {
+      storage = Header;
+      storage += LineEnd;
+      storage += LineEnd;
+    } else if (!IsLineBreak(text.back())) {
+      storage = LineEnd;
+    }
+    for (const std::string& ancestor : sections.Unsectioned) AppendSection(storage, {ancestor, {}});
+    AppendSection(storage, key);
+    return std::vector<std::string_view>{text, storage};
+  }
+  AppendSection(storage, key);
+  const auto& [firstBegin, firstEnd] = sections.Spans.front();
+  if (sections.Spans.size() == 1 && text.substr(firstBegin, firstEnd - firstBegin) == storage) return std::nullopt;
+  std::vector<std::string_view> pieces{text.substr(0, firstBegin), storage};
+  for (std::size_t k = 1; k < sections.Spans.size(); ++k)
+    pieces.push_back(text.substr(sections.Spans[k - 1].second, sections.Spans[k].first - sections.Spans[k - 1].second));
+  pieces.push_back(text.substr(sections.Spans.back().second));
+  return pieces;
 }

@@ -6,6 +6,7 @@
 // the program does not use survives a rewrite unchanged.
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -43,6 +44,7 @@ class TRegDocument {
   // Key paths and value names are compared without regard to (ASCII) case, as the
   // registry does. A key implies its ancestors: adding one adds them too.
   bool HasKey(std::string_view path) const;
+  const TKey* FindKey(std::string_view path) const;
   // False when the path is no valid key name (an empty component, a line break,
   // text that is not UTF-8).
   bool AddKey(std::string_view path);
@@ -55,8 +57,7 @@ class TRegDocument {
   bool operator==(const TRegDocument& other) const { return KeyList == other.KeyList; }
 
  private:
-  TKey* FindKey(std::string_view path);
-  const TKey* FindKey(std::string_view path) const;
+  TKey* MutableKey(std::string_view path);
 
   std::vector<TKey> KeyList;               // in file order
   std::map<std::string, std::size_t> Index;  // folded path -> position in KeyList
@@ -68,3 +69,40 @@ TRegDocument ParseRegistryFile(std::string_view bytes);
 
 // The document as UTF-8 text with CR LF line ends, hex data wrapped at 80 columns.
 std::string WriteRegistryFile(const TRegDocument& document);
+
+// ---- One key of a large file ----------------------------------------------
+// The file may hold many keys of other programs, huge values and damaged text.
+// The program reads and rewrites only the sections of the key it opens (a section
+// runs from its "[path]" line to the next such line), found by a scan that reads
+// no values, and keeps every other byte of the file as it was. CR LF, LF and a
+// lone CR all end a line.
+
+// The text of a UTF-16LE file with a byte-order mark, as UTF-8; nothing for any
+// other file, whose bytes are read as they are.
+std::optional<std::string> Utf16FileText(std::string_view bytes);
+
+// True when `path` is `root` or a key below it.
+bool IsRegistryKeyAtOrBelow(std::string_view path, std::string_view root);
+
+struct TRegKeySections {
+  std::vector<std::pair<std::size_t, std::size_t>> Spans;    // [begin, end) of the key's own sections
+  std::vector<std::pair<std::size_t, std::size_t>> Subtree;  // of the key's and those of the keys below it
+  std::vector<std::string> Unsectioned;  // the key's ancestors without a section of their own, root first
+  bool Exists = false;                   // the key, or a key below it, has a section
+};
+TRegKeySections FindRegistryKey(std::string_view text, std::string_view path);
+
+// The text of the spans, joined in their order. The key's subtree, joined, reads
+// for the key and every key below it as the whole file does.
+std::string JoinedSpans(std::string_view text, const std::vector<std::pair<std::size_t, std::size_t>>& spans);
+
+// The key's values, read from its own sections alone.
+TRegDocument ParseRegistryKey(std::string_view text, const TRegKeySections& sections);
+
+// The text of the file with the key's sections replaced by one section holding
+// `key` (in the place of the first, or appended after sections for its missing
+// ancestors), as pieces to be written in order: views into `text` and into
+// `storage`. Nothing when the file would not change.
+std::optional<std::vector<std::string_view>> ReplaceRegistryKey(std::string_view text,
+                                                                const TRegKeySections& sections,
+                                                                const TRegDocument::TKey& key, std::string& storage);

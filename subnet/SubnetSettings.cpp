@@ -47,6 +47,7 @@ void TSubnetCalculator::LoadSettings(const QString& settingsKey) {
 void TSubnetCalculator::SaveSettings(const QString& settingsKey) const {
   TRegistry key;
   if (!key.OpenKey(settingsKey + SubnetSettingsKey, true)) return;
+  key.BeginUpdate();
   WriteSetting(key, "IPAddress", static_cast<std::int32_t>(IPAddressEdit->Address()));
   WriteSetting(key, "ActivePageIndex", IPSubnetPageControl->currentIndex());
   key.WriteString("Allow1SubnetBit", QString::fromStdString(FormatSettingBoolean(OptionsAllow1SubnetBitItem->isChecked())));
@@ -54,4 +55,5 @@ void TSubnetCalculator::SaveSettings(const QString& settingsKey) const {
   WriteSetting(key, "SHFrom", SubnetFromSpinEdit->Value());
   WriteSetting(key, "SHTo", SubnetToSpinEdit->Value());
   WriteSetting(key, "CIItemIndex", SupernetMaskComboBox->currentIndex());
+  key.EndUpdate();
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -214,6 +215,26 @@ std::string Mutated(std::string text, std::mt19937& random) {
   return text;
 }
 
+// Each key read from its own sections holds what reading the whole file gives it,
+// and so does it read from the joined subtree of a key above it (for ASCII paths:
+// the whole file's other text is read with damaged UTF-8 replaced).
+void ExpectKeysReadAlikeOnTheirOwn(std::string_view input, const TRegDocument& document) {
+  const auto converted = Utf16FileText(input);
+  const std::string_view text = converted ? *converted : input;
+  const std::string subtree = JoinedSpans(text, FindRegistryKey(text, "HKEY_CURRENT_USER\\Software").Subtree);
+  for (const auto& key : document.Keys()) {
+    if (std::any_of(key.Path.begin(), key.Path.end(), [](char c) { return c & 0x80; })) continue;
+    for (const std::string_view source : {text, std::string_view(subtree)}) {
+      if (!key.Path.starts_with("HKEY_CURRENT_USER\\Software\\") && source.data() == subtree.data()) continue;
+      const TRegKeySections sections = FindRegistryKey(source, key.Path);
+      EXPECT_TRUE(sections.Exists) << key.Path;
+      const TRegDocument own = ParseRegistryKey(source, sections);
+      const TRegDocument::TKey* alone = own.FindKey(key.Path);
+      EXPECT_EQ(alone ? alone->Values : decltype(key.Values){}, key.Values) << key.Path;
+    }
+  }
+}
+
 // Whatever is read must be written so that it reads back the same.
 void ExpectStableRoundTrip(const TRegDocument& document) {
   const std::string text = WriteRegistryFile(document);
@@ -242,9 +263,105 @@ TEST(RegistryFormatTest, DamagedAndRandomInputNeverBreaksReading) {
       input.clear();
       for (int b = random() % 300; b > 0; --b) input += static_cast<char>(random());
     }
-    ExpectStableRoundTrip(ParseRegistryFile(input));
+    const TRegDocument document = ParseRegistryFile(input);
+    ExpectStableRoundTrip(document);
     if (testing::Test::HasFatalFailure()) return;
+    ExpectKeysReadAlikeOnTheirOwn(input, document);
   }
+}
+
+// ---- one key of a large file ------------------------------------------------
+
+const std::string Own = "HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01";
+
+std::string Joined(const std::vector<std::string_view>& pieces) {
+  std::string text;
+  for (std::string_view piece : pieces) text += piece;
+  return text;
+}
+
+// Sets "New" in the key and returns the file's new text.
+std::string WithNewValue(std::string_view text, const std::string& path) {
+  const TRegKeySections sections = FindRegistryKey(text, path);
+  TRegDocument document = ParseRegistryKey(text, sections);
+  EXPECT_TRUE(document.SetValue(path, "New", RegDWordValue(1)));
+  std::string storage;
+  const auto pieces = ReplaceRegistryKey(text, sections, *document.FindKey(path), storage);
+  return pieces ? Joined(*pieces) : std::string(text);
+}
+
+struct TSpliceCase {
+  const char* Name;
+  std::string Before, Ours, After;
+};
+
+TEST(RegistryFormatTest, RewritingOurKeyKeepsEveryOtherByte) {
+  const std::string ours = "[" + Own + "]\r\n\"A\"=\"1\"\r\n\r\n";
+  const std::string big = "[HKEY_CURRENT_USER\\Big]\r\n\"b\"=hex:" + std::string(1 << 20, 'a') + "\r\n";
+  const TSpliceCase cases[] = {
+      {"first key", File(""), ours, "[HKEY_CURRENT_USER\\Other]\r\n\"x\"=\"y\"\r\n"},
+      {"damaged lines and odd spacing",
+       File("  [HKEY_CURRENT_USER\\Other] \t\r\n \"x\" =  \"y\r\n\x01garbage\r\n;[comment]\r\n\r\n\r\n"), ours,
+       "\t[HKEY_CURRENT_USER\\Z]\n\"b\"=hex:01,\\\n\"c\"=dword:zz"},
+      {"LF line ends", "[HKEY_CURRENT_USER\\Other]\n\"x\"=\"y\"\n\n", "[" + Own + "]\n\"A\"=\"1\"\n", "[Z]\n"},
+      {"CR line ends", "[HKEY_CURRENT_USER\\Other]\r\"x\"=\"y\"\r", "[" + Own + "]\r\"A\"=\"1\"\r", "[Z]\r\"z\"=\"\"\r"},
+      {"NUL bytes", File("[HKEY_CURRENT_USER\\Other]\r\n\"x\"=\"\0\0\"\0\r\n\0\r\n"s), ours, "[Z]\r\n\0\0\0"s},
+      {"a line of a megabyte", File(big), ours, big},
+      {"a key line never closed", File("[HKEY_CURRENT_USER\\Open\r\n\"x\"=\"y\"\r\n"), ours, "[" + Own},
+      {"a line of our key in an unclosed one", File("[Other\r\n"), ours, "[" + Own + "\\Sub\r\n\"A\"=\"9\"\r\n"},
+      {"ours last without a line end", File("[HKEY_CURRENT_USER\\Other]\r\n"), "[" + Own + "]\r\n\"A\"=\"1\"", ""},
+      {"ours in another case right after a BOM", "\xEF\xBB\xBF",
+       "[hkey_current_user\\software\\kest group\\plimsol calculator\\3.01]\r\n\"A\"=\"1\"\r\n", "[Z]\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string result = WithNewValue(c.Before + c.Ours + c.After, Own);
+    const std::string path = c.Ours.substr(c.Ours.find('[') + 1, Own.size());
+    EXPECT_EQ(result, c.Before + "[" + path + "]\r\n\"A\"=\"1\"\r\n\"New\"=dword:00000001\r\n\r\n" + c.After);
+  }
+}
+
+TEST(RegistryFormatTest, ANewKeyIsAppendedWithItsMissingAncestors) {
+  const struct {
+    const char* Name;
+    std::string Text, Appended;
+  } cases[] = {
+      {"empty file", "", File("[HKEY_CURRENT_USER]\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n")},
+      {"some ancestors present", File("[HKEY_CURRENT_USER]\r\n\r\n[hkey_current_user\\SOFTWARE]\r\n\"\"=\"\"\r\n"), ""},
+      {"ends inside a line", "[Other]\r\n\"x\"=\"y", "\r\n[HKEY_CURRENT_USER]\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    EXPECT_EQ(WithNewValue(c.Text, Key), c.Text + c.Appended + "[" + Key + "]\r\n\"New\"=dword:00000001\r\n\r\n");
+  }
+  // A file that would not change is not rewritten.
+  std::string storage;
+  const std::string text = WithNewValue(File("[Other]\r\n"), Key);
+  const TRegKeySections sections = FindRegistryKey(text, Key);
+  EXPECT_FALSE(ReplaceRegistryKey(text, sections, *ParseRegistryKey(text, sections).FindKey(Key), storage));
+}
+
+TEST(RegistryFormatTest, ReadingOurKeyFindsAllItsValuesAndNothingElse) {
+  const std::string text =
+      File("[" + Key + "]\r\n\"a\"=\"1\"\r\n\"b\"=\"1\"\r\n"
+           "[" + Key + "\\Sub]\r\n\"c\"=\"sub\"\r\n"
+           "[HKEY_CURRENT_USER\\Software]\r\n\"d\"=\"ancestor\"\r\n"
+           "[" + Key + "\r\n\"e\"=\"unclosed\"\r\n"
+           "[-" + Key + "]\r\n\"f\"=\"deleted\"\r\n"
+           "[" + Key + "x]\r\n\"g\"=\"sibling\"\r\n"
+           " [HKEY_CURRENT_USER\\SOFTWARE\\kest group]  \r\n\"b\"=\"2\"\r\n\"h\"=hex:01,\\\r\n  02\r\n");
+  const TRegKeySections sections = FindRegistryKey(text, Key);
+  EXPECT_TRUE(sections.Exists);
+  EXPECT_EQ(sections.Spans.size(), 2u);
+  const TRegDocument own = ParseRegistryKey(text, sections);
+  const TRegDocument::TKey* key = own.FindKey(Key);
+  ASSERT_NE(key, nullptr);
+  const decltype(key->Values) expected = {{"a", Str(u"1")}, {"b", Str(u"2")}, {"h", Bin({1, 2})}};
+  EXPECT_EQ(key->Values, expected);
+
+  EXPECT_FALSE(FindRegistryKey(text, "HKEY_CURRENT_USER\\Software\\Kest").Exists);
+  EXPECT_TRUE(FindRegistryKey("[" + Key + "\\A\\B]", "hkey_current_user\\software").Exists);
+  EXPECT_FALSE(FindRegistryKey("[" + Key + "\\A\\\\B]", Key).Exists);
 }
 
 }  // namespace

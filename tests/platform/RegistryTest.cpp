@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -209,6 +210,81 @@ TEST_F(RegistryTest, AFileThatCannotBeReadIsNeitherFatalNorReplaced) {
   EXPECT_FALSE(registry.OpenKeyReadOnly(SettingsKey));
   EXPECT_FALSE(registry.OpenKey(SettingsKey, true));
   EXPECT_TRUE(QFileInfo(RegistryFilePath()).isDir());
+}
+
+TEST_F(RegistryTest, WhatOthersSaveBetweenOurReadAndOurSaveIsKept) {
+  const QByteArray others = "[HKEY_CURRENT_USER\\Software\\Other]\n \"x\" = \"y\r\n\"broken\r\n";
+  const struct {
+    const char* Name;
+    bool Batched;
+    std::function<QByteArray()> Between;  // what of other keys' text the file must keep
+  } cases[] = {
+      {"another program edits the file", false,
+       [&] {
+         WriteFile(FileContents() + others +
+                   "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01]\r\n\"Theirs\"=\"1\"\r\n");
+         return others;
+       }},
+      {"another instance saves during a batch", true,
+       [] {
+         TRegistry other;
+         EXPECT_TRUE(other.OpenKey(SettingsKey, false));
+         other.WriteString("Theirs", "1");
+         return QByteArray();
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    QFile::remove(RegistryFilePath());
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(SettingsKey, true));
+    if (c.Batched) registry.BeginUpdate();
+    registry.WriteString("Ours", "1");
+    const QByteArray kept = c.Between();
+    registry.WriteInteger("Number", 2);
+    if (c.Batched) registry.EndUpdate();
+
+    TRegistry reader;
+    ASSERT_TRUE(reader.OpenKeyReadOnly(SettingsKey));
+    for (const char* name : {"Ours", "Theirs"}) EXPECT_EQ(reader.ReadString(name), "1") << name;
+    EXPECT_EQ(reader.ReadInteger("Number"), 2);
+    EXPECT_TRUE(FileContents().contains(kept));
+  }
+}
+
+TEST_F(RegistryTest, AUtf16FileIsSavedAsUtf8KeepingOtherKeys) {
+  const QString text = QStringLiteral(
+      "Windows Registry Editor Version 5.00\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Other]\r\n\"Name\"=\"Gr\u00FC\u00DF\"\r\n");
+  QByteArray bytes("\xFF\xFE");
+  bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+  WriteFile(bytes);
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(SettingsKey, true));
+  registry.WriteInteger("Number", 3);
+  EXPECT_TRUE(FileContents().startsWith(text.toUtf8()));
+  ASSERT_TRUE(registry.OpenKeyReadOnly("Software\\Other"));
+  EXPECT_EQ(registry.ReadString("Name"), QString::fromUtf8("Grüß"));
+}
+
+TEST_F(RegistryTest, AValueAsReadIsSavedOnlyWhenTheFileChangedSince) {
+  const QByteArray text =
+      "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01]\n \"Number\" = dword:1\n\n[Other]\n\"x\"=\"y";
+  for (const bool otherSavesBetween : {false, true}) {
+    SCOPED_TRACE(otherSavesBetween ? "another instance saves" : "nothing changes");
+    WriteFile(text);
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(SettingsKey, false));
+    if (otherSavesBetween) {
+      TRegistry other;
+      ASSERT_TRUE(other.OpenKey(SettingsKey, false));
+      other.WriteInteger("Number", 2);
+    }
+    registry.WriteInteger("Number", 1);
+    ASSERT_TRUE(registry.OpenKeyReadOnly(SettingsKey));
+    EXPECT_EQ(registry.ReadInteger("Number"), 1);
+    EXPECT_EQ(FileContents() == text, !otherSavesBetween);
+  }
 }
 
 }  // namespace
