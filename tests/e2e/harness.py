@@ -75,6 +75,16 @@ class App:
     def read(self, name):
         return a11y.text(self.field(name))
 
+    def window_named(self, name, timeout=a11y.DEFAULT_TIMEOUT):
+        """The showing window of the program (a dialog, a message box) named `name`."""
+        return a11y.wait_until(
+            lambda: [w for w in a11y.children(self.application) if w.name == name and a11y.is_showing(w)],
+            timeout, f"the window {name!r}")[0]
+
+    def status(self):
+        """What the status bar shows."""
+        return self.find(pyatspi.ROLE_STATUS_BAR).name
+
     # --- doing -----------------------------------------------------------------
 
     def keys(self, *keys):
@@ -98,6 +108,21 @@ class App:
         """Clicks the middle of `obj` on the screen."""
         x, y, width, height = a11y.extents(obj)
         self.input.click(x + width // 2, y + height // 2, count)
+
+    def hover(self, obj):
+        """Moves the mouse pointer over the middle of `obj`."""
+        x, y, width, height = a11y.extents(obj)
+        self.input.move(x + width // 2, y + height // 2)
+
+    def replace_text(self, name, text):
+        """Clicks into the field named `name`, replaces its whole text by typing
+        `text` and leaves it with Tab."""
+        field = self.field(name)
+        self.click(field)
+        a11y.wait_until(lambda: a11y.has_state(field, pyatspi.STATE_FOCUSED), what=f"{name!r} to have the focus")
+        self.keys("ctrl+a")
+        self.type(text)
+        self.keys("Tab")
 
     def select_calculator(self, name):
         shortcut, first_page = CALCULATORS[name]

@@ -36,6 +36,9 @@ class Input:
         # No --sync: it waits for a motion event, which never comes when the pointer is already there.
         self._run("mousemove", str(x), str(y), "click", "--repeat", str(count), str(button))
 
+    def move(self, x, y):
+        self._run("mousemove", str(x), str(y))
+
     def focus_window_of(self, pid):
         """Gives the keyboard focus to the visible top-level window of process `pid`
         (there is no window manager to do it on a click)."""
