@@ -92,7 +92,7 @@ def _name_matches(actual, wanted):
 
 
 def _wanted_text(role, name):
-    wanted = f"{pyatspi.Role(role).value_nick if role is not None else 'object'}"
+    wanted = Atspi.role_get_name(role) if role is not None else "object"
     if isinstance(name, re.Pattern):
         return f"{wanted} named like /{name.pattern}/"
     return f"{wanted} named {name!r}" if name is not None else wanted
