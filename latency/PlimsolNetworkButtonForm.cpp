@@ -42,7 +42,10 @@ QLabel* NewLabel(QWidget* parent, const QString& caption, QWidget* buddy, QPoint
   auto* label = new QLabel(caption, parent);
   label->move(at);
   label->setBuddy(buddy);
-  buddy->setAccessibleName(QString(caption).remove('&'));
+  const QString name = QString(caption).remove('&');
+  buddy->setAccessibleName(name);
+  // On Linux Qt names an editable list after its text; the field inside it is what a screen reader meets.
+  if (auto* list = qobject_cast<QComboBox*>(buddy); list && list->lineEdit()) list->lineEdit()->setAccessibleName(name);
   return label;
 }
 

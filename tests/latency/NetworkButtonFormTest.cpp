@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 
 #include <memory>
@@ -91,6 +92,16 @@ TEST_F(NetworkButtonForm, ShowsTheFieldsOfTheElementsKind) {
   Calculator->SelectNetwork(At(4));
   EXPECT_EQ(Form->windowTitle(), "Token Ring Properties");
   EXPECT_EQ(Form->Element, At(4));
+}
+
+TEST_F(NetworkButtonForm, ListFieldsAreNamedByTheirLabels) {
+  const std::pair<QComboBox*, QString> lists[] = {{Form->TopologyComboBox, "Topology"},
+                                                  {Form->BandwidthComboBox, "Bandwidth (Mbps)"}};
+  for (const auto& [list, name] : lists) {
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(list->lineEdit());
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(QAccessible::Name), name);
+  }
 }
 
 TEST_F(NetworkButtonForm, TypedBandwidthIsFilteredAndApplied) {
