@@ -333,6 +333,7 @@ class PopupMenus:
     def __init__(self, program):
         self.program = program
         self._shown = []
+        self._taken = 0
 
     def __enter__(self):
         pyatspi.Registry.registerEventListener(self._record, self.KIND)
@@ -347,15 +348,20 @@ class PopupMenus:
             self._shown.append(event.source)
 
     def next(self, what, timeout=DEFAULT_TIMEOUT):
-        """Waits for a popup menu shown after the previous call; returns it."""
+        """Waits for a popup menu shown since the previous call returned; returns it.
+
+        Any call to the program may hand over the events waiting, so those
+        recorded before this call count too.
+        """
         context = GLib.MainContext.default()
-        seen = len([menu for menu in self._shown if _is_popup(menu)])
 
         def shown():
             while context.iteration(False):
                 pass
-            menus = [menu for menu in self._shown if _is_popup(menu)]
-            return menus[-1] if len(menus) > seen else None
+            recorded = len(self._shown)
+            fresh = [menu for menu in self._shown[self._taken:recorded] if _is_popup(menu)]
+            self._taken = recorded
+            return fresh[-1] if fresh else None
 
         return wait_until(shown, timeout, what)
 

@@ -81,6 +81,12 @@ class App:
             lambda: [w for w in a11y.children(self.application) if w.name == name and a11y.is_showing(w)],
             timeout, f"the window {name!r}")[0]
 
+    def activate(self, window):
+        """Gives the keyboard focus to `window` (a dialog of the program): there
+        is no window manager to do it."""
+        self.input.focus_window_named(self.process.pid, window.name)
+        a11y.wait_until(lambda: a11y.has_state(window, pyatspi.STATE_ACTIVE), what=f"{a11y.describe(window)} to be active")
+
     def status(self):
         """What the status bar shows."""
         return self.find(pyatspi.ROLE_STATUS_BAR).name

@@ -1,4 +1,4 @@
-"""The latency calculator's statistics for the sample chain it starts with."""
+"""The latency calculator: the sample chain it starts with, arranged, edited and read back."""
 
 import pyatspi
 
@@ -40,3 +40,89 @@ class LatencyStatistics(AppCase):
                 self.app.click(self.app.find(pyatspi.ROLE_RADIO_BUTTON, direction))
                 expected = [HEADINGS] + [[element, *row] for element, row in zip(ELEMENTS, figures)]
                 self.assertEqual(expected, a11y.settle(lambda: a11y.table_cells(table), expected))
+
+
+def element_rows(table):
+    """The first column of the statistics table between the headings and the totals."""
+    return [row[0] for row in a11y.table_cells(table)[1:-1]]
+
+
+class NetworkSetup(AppCase):
+    def setUp(self):
+        super().setUp()
+        self.app.select_calculator("Latency")
+        self.app.select_page("Network Setup")
+
+    def element(self, name):
+        return self.app.find(pyatspi.ROLE_PUSH_BUTTON, name)
+
+    def select(self, name):
+        element = self.element(name)
+        self.app.click(element)
+        a11y.wait_until(lambda: a11y.has_state(element, pyatspi.STATE_FOCUSED), what=f"{name!r} to have the focus")
+        return element
+
+    def movable(self):
+        return {name: a11y.has_state(self.element(name), pyatspi.STATE_ENABLED) for name in ["<<", ">>"]}
+
+    def statistics(self):
+        """The elements as the statistics table lists them; leaves the Network Setup page shown."""
+        self.app.select_page("Latency Statistics")
+        table = self.app.find(pyatspi.ROLE_TABLE, "Latency statistics table")
+        rows = element_rows(table)
+        self.app.select_page("Network Setup")
+        return rows
+
+    def test_moving_a_network_right_and_back(self):
+        ethernet = self.select("Ethernet (10 Mbps)")
+        fddi = self.element("FDDI (100 Mbps)")
+        self.assertEqual({"<<": False, ">>": True}, self.movable())
+        places = a11y.extents(ethernet), a11y.extents(fddi)
+
+        self.app.keys("ctrl+Right")
+        a11y.wait_until(lambda: (a11y.extents(fddi), a11y.extents(ethernet)) == places, what="the two to swap places")
+        self.assertEqual({"<<": True, ">>": True}, self.movable())
+        self.assertEqual([ELEMENTS[0], ELEMENTS[2], ELEMENTS[1], *ELEMENTS[3:6]], self.statistics())
+
+        self.select("Ethernet (10 Mbps)")
+        self.app.click(self.element("<<"))
+        a11y.wait_until(lambda: (a11y.extents(ethernet), a11y.extents(fddi)) == places, what="the two to swap back")
+        self.assertEqual(ELEMENTS[:6], self.statistics())
+
+    def panel_menu(self, popups):
+        """Opens the network setup's own menu with a right click on the panel, clear of the elements."""
+        x, y, width, _ = a11y.extents(self.app.find(name="Network setup"))
+        self.app.input.click(x + width // 2, y + 20, button=3)
+        return popups.next("the network setup's menu")
+
+    def test_inserting_and_removing_networks_from_the_keyboard(self):
+        self.addCleanup(self.app.keys, "Escape", "Escape")  # menus left open by a failure
+        self.select("Token Ring (16 Mbps)")
+        self.app.keys("Insert", "Insert")
+        panel = self.app.find(name="Network setup")
+        unknown = "<Unknown Topology>"
+        a11y.wait_until(lambda: len(a11y.find_all(panel, pyatspi.ROLE_PUSH_BUTTON, unknown)) == 2,
+                        what="two new networks")
+        expected = [*ELEMENTS[:4], unknown, unknown, *ELEMENTS[4:6]]
+        self.assertEqual(expected, self.statistics())
+
+        with a11y.PopupMenus(self.app.application) as popups:
+            self.assertEqual([("Insert Network", True), ("Remove Network", True)],
+                             a11y.menu_items(self.panel_menu(popups)))
+            self.app.keys("r")
+            entries = popups.next("the Remove submenu")
+            self.assertEqual([(f"{number}.  {name}", True) for number, name in enumerate(expected[1:-1], 1)],
+                             a11y.menu_items(entries))
+            # Opened from the keyboard, the submenu starts on its first entry.
+            self.app.keys("Down", "Down", "Down", "Return")
+            a11y.wait_until(lambda: len(a11y.find_all(panel, pyatspi.ROLE_PUSH_BUTTON, unknown)) == 1,
+                            what="the fourth network to be removed")
+
+            self.select(unknown)
+            self.app.keys("shift+F10")
+            self.assertEqual([("Properties...", True), ("Remove", True)],
+                             a11y.menu_items(popups.next("the element's menu")))
+            self.app.keys("Up", "Return")
+        a11y.wait_until(lambda: not a11y.find_all(panel, pyatspi.ROLE_PUSH_BUTTON, unknown),
+                        what="the new network to be removed")
+        self.assertEqual(ELEMENTS[:6], self.statistics())

@@ -7,6 +7,7 @@ clearing them races with the release of the previous chord and can leave Alt
 held down.
 """
 
+import re
 import subprocess
 
 # The delay between typed characters, in milliseconds: short, but long enough
@@ -38,6 +39,12 @@ class Input:
 
     def move(self, x, y):
         self._run("mousemove", str(x), str(y))
+
+    def focus_window_named(self, pid, name):
+        """Gives the keyboard focus to the visible window of process `pid` titled `name`."""
+        windows = self._run("search", "--sync", "--onlyvisible", "--pid", str(pid), "--name",
+                            "^" + re.escape(name) + "$").split()
+        self._run("windowfocus", "--sync", windows[-1])
 
     def focus_window_of(self, pid):
         """Gives the keyboard focus to the visible top-level window of process `pid`
