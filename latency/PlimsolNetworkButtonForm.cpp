@@ -284,7 +284,8 @@ bool TNetworkButtonForm::eventFilter(QObject* watched, QEvent* event) {
     else
       BandwidthComboBoxExit();
   } else if (event->type() == QEvent::KeyPress &&
-             (watched == TopologyComboBox->lineEdit() || watched == BandwidthComboBox->lineEdit())) {
+             (topology || watched == BandwidthComboBox || watched == BandwidthComboBox->lineEdit())) {
+    // Keys reach the list itself, which has the focus and hands them to its field past any filter.
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       // Enter confirms the list's text instead of pressing OK.
