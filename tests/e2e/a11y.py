@@ -192,6 +192,19 @@ def relation_targets(obj, relation):
     return targets
 
 
+def labelled_by(label):
+    """The control that `label` names, as a screen reader finds it; for an editable
+    drop-down list, the text field inside it."""
+    targets = relation_targets(label, pyatspi.RELATION_LABEL_FOR)
+    if not targets:
+        raise AssertionError(f"{describe(label)} labels nothing")
+    control = targets[0]
+    if control.getRole() == pyatspi.ROLE_COMBO_BOX:
+        fields = [child for child in children(control) if child.getRole() == pyatspi.ROLE_TEXT]
+        return fields[0] if fields else control
+    return control
+
+
 def is_label(obj):
     return bool(relation_targets(obj, pyatspi.RELATION_LABEL_FOR))
 

@@ -126,3 +126,81 @@ class NetworkSetup(AppCase):
         a11y.wait_until(lambda: not a11y.find_all(panel, pyatspi.ROLE_PUSH_BUTTON, unknown),
                         what="the new network to be removed")
         self.assertEqual(ELEMENTS[:6], self.statistics())
+
+
+class NetworkProperties(AppCase):
+    def setUp(self):
+        super().setUp()
+        self.app.select_calculator("Latency")
+        self.app.select_page("Network Setup")
+
+    def open_for(self, name):
+        """Opens the properties of the element named `name` from its menu, through the keyboard."""
+        element = self.app.find(pyatspi.ROLE_PUSH_BUTTON, name)
+        self.app.click(element)
+        a11y.wait_until(lambda: a11y.has_state(element, pyatspi.STATE_FOCUSED), what=f"{name!r} to have the focus")
+        self.app.keys("shift+F10", "Down", "Return")
+        dialog = self.app.window_named(name.split(" (")[0] + " Properties")
+        self.app.activate(dialog)
+        return dialog, a11y.Finder(dialog)
+
+    def type_bandwidth(self, dialog, typed, button):
+        """Types over the bandwidth and presses the button by its accelerator."""
+        self.app.activate(dialog)
+        self.app.keys("alt+b")
+        self.app.type(typed)
+        self.app.keys(button)
+
+    def restore_ethernet(self):
+        dialog, _ = self.open_for("Ethernet (100 Mbps)")
+        self.type_bandwidth(dialog, "10", "alt+o")
+        self.app.find(pyatspi.ROLE_PUSH_BUTTON, "Ethernet (10 Mbps)")
+
+    def test_a_bandwidth_applied_to_ethernet(self):
+        dialog, fields = self.open_for("Ethernet (10 Mbps)")
+        controls = {label.name: a11y.labelled_by(label) for label in fields.find_all(pyatspi.ROLE_LABEL)}
+        self.assertEqual({"Topology": ("Topology", "Ethernet", True), "Bandwidth (Mbps)": ("Bandwidth (Mbps)", "10", True),
+                          "Propagation Delay (ms)": ("Propagation Delay (ms)", "0", False)},
+                         {label: (control.name, a11y.text(control), a11y.has_state(control, pyatspi.STATE_ENABLED))
+                          for label, control in controls.items()})
+
+        self.type_bandwidth(dialog, "1x00", "alt+a")  # the letter is not taken
+        self.app.find(pyatspi.ROLE_PUSH_BUTTON, "Ethernet (100 Mbps)")
+        self.addCleanup(self.restore_ethernet)
+        self.assertTrue(a11y.is_showing(dialog), "Apply leaves the dialog open")
+        self.app.keys("alt+o")
+        a11y.wait_until(lambda: not a11y.is_showing(dialog), what="OK to close the dialog")
+
+        self.app.select_page("Latency Statistics")
+        self.app.click(self.app.find(pyatspi.ROLE_RADIO_BUTTON, "Clt -> Svr"))
+        table = self.app.find(pyatspi.ROLE_TABLE, "Latency statistics table")
+        expected = [HEADINGS, ["Client (64 B pkt.)", "0.0000000", "0.0%"], ["Ethernet (100 Mbps)", "0.0000067", "0.1%"],
+                    ["FDDI (100 Mbps)", "0.0000051", "0.1%"], [ELEMENTS[3], "0.0053316", "99.2%"],
+                    ["Token Ring (16 Mbps)", "0.0000320", "0.6%"], [ELEMENTS[5], "0.0000000", "0.0%"],
+                    ["Totals:", "0.0053754", "100.0%"]]
+        self.assertEqual(expected, a11y.settle(lambda: a11y.table_cells(table), expected))
+        self.app.select_page("Network Setup")
+
+
+class LatencyGraphs(AppCase):
+    COLOURS = ["red", "yellow", "lime", "blue", "purple", "black"]
+    # Per bar, the stripes a screen reader meets: an element whose share is 0 has no height and is not read.
+    BARS = {
+        "C->S": [(1, "1.2%"), (2, "0.1%"), (3, "98.1%"), (4, "0.6%")],
+        "C<-S": [(1, "6.6%"), (2, "0.6%"), (3, "80.9%"), (4, "4.0%"), (5, "7.9%")],
+        "C<->S": [(1, "6.9%"), (2, "0.7%"), (3, "80.8%"), (4, "4.1%"), (5, "7.6%")],
+    }
+
+    def setUp(self):
+        super().setUp()
+        self.app.select_calculator("Latency")
+        self.app.select_page("Latency Graphs")
+
+    def test_legend_and_bars_of_the_sample_chain(self):
+        legend = self.app.find(name="Legend")
+        rows = [(label.name, label.description) for label in a11y.find_all(legend, pyatspi.ROLE_LABEL)]
+        self.assertEqual(list(zip(ELEMENTS[:6], self.COLOURS)), rows)
+        for bar, stripes in self.BARS.items():
+            with self.subTest(bar=bar):
+                read = [stripe.name for stripe in a11y.children(self.app.find(pyatspi.ROLE_LIST, bar))]
+                self.assertEqual([f"{ELEMENTS[element]}: {share}" for element, share in stripes], read)
