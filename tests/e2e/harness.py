@@ -159,6 +159,8 @@ class AppCase(unittest.TestCase):
         left = self.app.close_other_windows()
         if left:
             print(f"\nclosed windows left open before {self.id()}: {left}")
+        if not a11y.has_state(self.app.window, pyatspi.STATE_ACTIVE):
+            self.app.activate(self.app.window)  # a dialog closed before took the keyboard focus with it
 
     def assertReads(self, name, expected):
         """The control named `name` comes to show `expected`."""

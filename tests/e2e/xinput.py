@@ -7,7 +7,6 @@ clearing them races with the release of the previous chord and can leave Alt
 held down.
 """
 
-import re
 import subprocess
 
 # The delay between typed characters, in milliseconds: short, but long enough
@@ -42,9 +41,11 @@ class Input:
 
     def focus_window_named(self, pid, name):
         """Gives the keyboard focus to the visible window of process `pid` titled `name`."""
-        windows = self._run("search", "--sync", "--onlyvisible", "--pid", str(pid), "--name",
-                            "^" + re.escape(name) + "$").split()
-        self._run("windowfocus", "--sync", windows[-1])
+        windows = self._run("search", "--sync", "--onlyvisible", "--pid", str(pid), "").split()
+        named = [window for window in windows if self._run("getwindowname", window).rstrip("\n") == name]
+        if not named:
+            raise RuntimeError(f"no visible window titled {name!r}")
+        self._run("windowfocus", "--sync", named[-1])
 
     def focus_window_of(self, pid):
         """Gives the keyboard focus to the visible top-level window of process `pid`
