@@ -104,13 +104,10 @@ class BaseLookup(AppCase):
         self.app.focus("alt+t", "To")
         self.app.keys("Up")
         question = self.app.window_named("Are you sure?")
-        a11y.do_action(self.app_button(question, "No"), "press", "click")
+        a11y.do_action(a11y.Finder(question).find(pyatspi.ROLE_PUSH_BUTTON, "No"), "press", "click")
         a11y.wait_until(lambda: not a11y.is_showing(question), what="the question to close")
         self.assertAllRead({"From": "0", "To": "15000"})
         self.assertRows(15001, {1: ["0", "0", "0000", "00"], -1: last})
-
-    def app_button(self, window, name):
-        return a11y.Finder(window).find(pyatspi.ROLE_PUSH_BUTTON, name)
 
 
 class BitSwapper(AppCase):
