@@ -42,7 +42,10 @@ QLabel* NewLabel(QWidget* parent, const QString& caption, QWidget* buddy, QPoint
   auto* label = new QLabel(caption, parent);
   label->move(at);
   label->setBuddy(buddy);
-  buddy->setAccessibleName(QString(caption).remove('&'));
+  const QString name = QString(caption).remove('&');
+  buddy->setAccessibleName(name);
+  // On Linux Qt names an editable list after its text; the field inside it is what a screen reader meets.
+  if (auto* list = qobject_cast<QComboBox*>(buddy); list && list->lineEdit()) list->lineEdit()->setAccessibleName(name);
   return label;
 }
 
@@ -281,7 +284,8 @@ bool TNetworkButtonForm::eventFilter(QObject* watched, QEvent* event) {
     else
       BandwidthComboBoxExit();
   } else if (event->type() == QEvent::KeyPress &&
-             (watched == TopologyComboBox->lineEdit() || watched == BandwidthComboBox->lineEdit())) {
+             (topology || watched == BandwidthComboBox || watched == BandwidthComboBox->lineEdit())) {
+    // Keys reach the list itself, which has the focus and hands them to its field past any filter.
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       // Enter confirms the list's text instead of pressing OK.

@@ -92,7 +92,7 @@ def _name_matches(actual, wanted):
 
 
 def _wanted_text(role, name):
-    wanted = f"{pyatspi.Role(role).value_nick if role is not None else 'object'}"
+    wanted = Atspi.role_get_name(role) if role is not None else "object"
     if isinstance(name, re.Pattern):
         return f"{wanted} named like /{name.pattern}/"
     return f"{wanted} named {name!r}" if name is not None else wanted
@@ -192,6 +192,19 @@ def relation_targets(obj, relation):
     return targets
 
 
+def labelled_by(label):
+    """The control that `label` names, as a screen reader finds it; for an editable
+    drop-down list, the text field inside it."""
+    targets = relation_targets(label, pyatspi.RELATION_LABEL_FOR)
+    if not targets:
+        raise AssertionError(f"{describe(label)} labels nothing")
+    control = targets[0]
+    if control.getRole() == pyatspi.ROLE_COMBO_BOX:
+        fields = [child for child in children(control) if child.getRole() == pyatspi.ROLE_TEXT]
+        return fields[0] if fields else control
+    return control
+
+
 def is_label(obj):
     return bool(relation_targets(obj, pyatspi.RELATION_LABEL_FOR))
 
@@ -223,20 +236,36 @@ def text(obj):
     return content.getText(0, -1)
 
 
-def table_cells(table):
-    """The texts of every cell of a table, row by row."""
+def _grid(table):
     try:
-        grid = table.queryTable()
+        return table.queryTable()
     except NotImplementedError:
         raise AssertionError(f"{describe(table)} exposes no table to assistive technology") from None
-    rows = []
-    for row in range(grid.nRows):
+
+
+def table_row_count(table):
+    return _grid(table).nRows
+
+
+def table_rows(table, rows=None):
+    """The texts of the cells of a table's `rows` (row numbers, negative ones
+    counted from the end; every row when None), row by row."""
+    grid = _grid(table)
+    count = grid.nRows
+    numbers = range(count) if rows is None else [row % count if count else row for row in rows]
+    found = []
+    for row in numbers:
         cells = []
         for column in range(grid.nColumns):
             cell = grid.getAccessibleAt(row, column)
             cells.append(_cell_text(cell) if cell is not None else None)
-        rows.append(cells)
-    return rows
+        found.append(cells)
+    return found
+
+
+def table_cells(table):
+    """The texts of every cell of a table, row by row."""
+    return table_rows(table)
 
 
 def _cell_text(cell):
@@ -303,3 +332,61 @@ class TextInsertions:
             if text in texts or time.monotonic() > deadline:
                 return texts
             time.sleep(0.02)
+
+
+class PopupMenus:
+    """While open, the popup menus the program shows (its context menus and the
+    menus of its menu bar), which are no children of its windows on the bus.
+
+    Like `TextInsertions`, open it only around the keys that open the menus.
+    """
+
+    KIND = "object:state-changed:showing"
+
+    def __init__(self, program):
+        self.program = program
+        self._shown = []
+        self._taken = 0
+
+    def __enter__(self):
+        pyatspi.Registry.registerEventListener(self._record, self.KIND)
+        self.program.getRole()
+        return self
+
+    def __exit__(self, *exc):
+        pyatspi.Registry.deregisterEventListener(self._record, self.KIND)
+
+    def _record(self, event):
+        if event.detail1:
+            self._shown.append(event.source)
+
+    def next(self, what, timeout=DEFAULT_TIMEOUT):
+        """Waits for a popup menu shown since the previous call returned; returns it.
+
+        Any call to the program may hand over the events waiting, so those
+        recorded before this call count too.
+        """
+        context = GLib.MainContext.default()
+
+        def shown():
+            while context.iteration(False):
+                pass
+            recorded = len(self._shown)
+            fresh = [menu for menu in self._shown[self._taken:recorded] if _is_popup(menu)]
+            self._taken = recorded
+            return fresh[-1] if fresh else None
+
+        return wait_until(shown, timeout, what)
+
+
+def _is_popup(obj):
+    try:
+        return obj.getRole() == pyatspi.ROLE_POPUP_MENU
+    except GLib.GError:
+        return False  # gone already
+
+
+def menu_items(menu):
+    """The captions of a menu's items and whether each is enabled, separators left out."""
+    return [(item.name, has_state(item, pyatspi.STATE_ENABLED)) for item in children(menu)
+            if item.getRole() != pyatspi.ROLE_SEPARATOR]

@@ -75,6 +75,22 @@ class App:
     def read(self, name):
         return a11y.text(self.field(name))
 
+    def window_named(self, name, timeout=a11y.DEFAULT_TIMEOUT):
+        """The showing window of the program (a dialog, a message box) named `name`."""
+        return a11y.wait_until(
+            lambda: [w for w in a11y.children(self.application) if w.name == name and a11y.is_showing(w)],
+            timeout, f"the window {name!r}")[0]
+
+    def activate(self, window):
+        """Gives the keyboard focus to `window` (a dialog of the program): there
+        is no window manager to do it."""
+        self.input.focus_window_named(self.process.pid, window.name)
+        a11y.wait_until(lambda: a11y.has_state(window, pyatspi.STATE_ACTIVE), what=f"{a11y.describe(window)} to be active")
+
+    def status(self):
+        """What the status bar shows."""
+        return self.find(pyatspi.ROLE_STATUS_BAR).name
+
     # --- doing -----------------------------------------------------------------
 
     def keys(self, *keys):
@@ -98,6 +114,21 @@ class App:
         """Clicks the middle of `obj` on the screen."""
         x, y, width, height = a11y.extents(obj)
         self.input.click(x + width // 2, y + height // 2, count)
+
+    def hover(self, obj):
+        """Moves the mouse pointer over the middle of `obj`."""
+        x, y, width, height = a11y.extents(obj)
+        self.input.move(x + width // 2, y + height // 2)
+
+    def replace_text(self, name, text):
+        """Clicks into the field named `name`, replaces its whole text by typing
+        `text` and leaves it with Tab."""
+        field = self.field(name)
+        self.click(field)
+        a11y.wait_until(lambda: a11y.has_state(field, pyatspi.STATE_FOCUSED), what=f"{name!r} to have the focus")
+        self.keys("ctrl+a")
+        self.type(text)
+        self.keys("Tab")
 
     def select_calculator(self, name):
         shortcut, first_page = CALCULATORS[name]
@@ -128,6 +159,8 @@ class AppCase(unittest.TestCase):
         left = self.app.close_other_windows()
         if left:
             print(f"\nclosed windows left open before {self.id()}: {left}")
+        if not a11y.has_state(self.app.window, pyatspi.STATE_ACTIVE):
+            self.app.activate(self.app.window)  # a dialog closed before took the keyboard focus with it
 
     def assertReads(self, name, expected):
         """The control named `name` comes to show `expected`."""

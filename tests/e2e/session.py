@@ -153,6 +153,8 @@ class Desktop:
         self.program = os.path.abspath(program)
         self.processes = Processes()
         self.home = tempfile.mkdtemp(prefix="orvane-e2e-")
+        # The program's current directory, where it looks for the files it reads (OUI.txt).
+        self.workdir = os.path.join(self.home, "work")
         self.env = None
         self.app = None
 
@@ -174,6 +176,7 @@ class Desktop:
     def _start(self):
         runtime = os.path.join(self.home, "runtime")
         os.mkdir(runtime, 0o700)
+        os.mkdir(self.workdir)
         env = {
             "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
             "HOME": self.home,
@@ -224,7 +227,7 @@ class Desktop:
         shutil.rmtree(self.env["XDG_CONFIG_HOME"], ignore_errors=True)
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         with open(self._log_path(), "wb") as log:
-            self.app = self.processes.start([self.program], env, stdout=log, stderr=log)
+            self.app = self.processes.start([self.program], env, stdout=log, stderr=log, cwd=self.workdir)
         return self.app
 
     def quit(self):

@@ -165,3 +165,67 @@ class AddressClass(SubnetCase):
                     lambda: self.app.find(name=re.compile(r"Class . Bit Map .*"), where=a11y.is_label).name, caption)
                 self.assertEqual(caption, label)
                 self.assertTrue(a11y.has_state(button, pyatspi.STATE_CHECKED), f"{choice} is not checked")
+
+
+class SubnetsAndHosts(SubnetCase):
+    RFC_1878 = "Allow 1 Subnet Bit (RFC 1878)"
+
+    def show_table(self, address, mask_bits):
+        self.app.enter_address(address)
+        self.app.select_page("Subnet Info")
+        self.choose_mask_bits(mask_bits)
+        self.app.select_page("Subnets/Hosts")
+        return self.app.find(pyatspi.ROLE_TABLE, "Subnet and host table")
+
+    def set_range(self, first, last):
+        """Types To first, so that From never passes it on the way."""
+        self.app.replace_text("To", str(last))
+        self.app.replace_text("From", str(first))
+        self.assertAllRead({"From": str(first), "To": str(last)})
+
+    def assertRange(self, hint):
+        for name in ["From", "To"]:
+            field = self.app.field(name)
+            read = a11y.settle(lambda: field.description, hint)
+            self.assertEqual(hint, read, f"the hint of {name!r}")
+            self.app.hover(field)
+            read = a11y.settle(self.app.status, hint)
+            self.assertEqual(hint, read, f"the status bar over {name!r}")
+
+    def assertTable(self, table, expected):
+        read = a11y.settle(lambda: a11y.table_cells(table), expected)
+        self.assertEqual(expected, read)
+
+    def test_thirty_mask_bits_on_a_class_a_network(self):
+        table = self.show_table("10.0.0.1", "30")
+        self.assertRange("Enter a number between 1 and 4194302")
+        self.set_range(1, 2)
+        self.assertTable(table, [
+            ["#", "Subnet ID", "Host Range", "Subnet Broadcast"],
+            ["1", "10.0.0.4", "10.0.0.5 - 10.0.0.6", "10.0.0.7"],
+            ["2", "10.0.0.8", "10.0.0.9 - 10.0.0.10", "10.0.0.11"],
+        ])
+
+    def set_rfc_1878(self, checked):
+        """Checks or unchecks the option by its item in the Options menu, opened from the keyboard."""
+        item = self.app.find(name=self.RFC_1878, showing=False)
+        if a11y.has_state(item, pyatspi.STATE_CHECKED) != checked:
+            self.app.keys("alt+o", "1")
+        a11y.wait_until(lambda: a11y.has_state(item, pyatspi.STATE_CHECKED) == checked,
+                        what=f"the option to be {'checked' if checked else 'unchecked'}")
+
+    def test_rfc_1878_allows_the_first_and_last_subnet(self):
+        table = self.show_table("128.15.10.5", "24")
+        self.addCleanup(self.set_rfc_1878, False)
+        self.set_rfc_1878(True)
+        self.assertRange("Enter a number between 0 and 255")
+        self.set_range(0, 255)
+        read = a11y.settle(lambda: a11y.table_row_count(table), 257)
+        self.assertEqual(257, read, "rows of the table, headings included")
+        self.assertEqual([["0", "128.15.0.0", "128.15.0.1 - 128.15.0.254", "128.15.0.255"],
+                          ["255", "128.15.255.0", "128.15.255.1 - 128.15.255.254", "128.15.255.255"]],
+                         a11y.table_rows(table, [1, -1]))
+
+        self.set_rfc_1878(False)
+        self.assertRange("Enter a number between 1 and 254")
+        self.assertAllRead({"From": "1", "To": "254"})

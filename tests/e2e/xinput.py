@@ -8,6 +8,7 @@ held down.
 """
 
 import subprocess
+import time
 
 # The delay between typed characters, in milliseconds: short, but long enough
 # for the program to take each key as a separate press.
@@ -35,6 +36,25 @@ class Input:
     def click(self, x, y, count=1, button=1):
         # No --sync: it waits for a motion event, which never comes when the pointer is already there.
         self._run("mousemove", str(x), str(y), "click", "--repeat", str(count), str(button))
+
+    def move(self, x, y):
+        self._run("mousemove", str(x), str(y))
+
+    def focus_window_named(self, pid, name, timeout=5.0):
+        """Gives the keyboard focus to the visible window of process `pid` titled
+        `name`, waiting for the title to reach the display."""
+        deadline = time.monotonic() + timeout
+        while True:
+            windows = self._run("search", "--onlyvisible", "--pid", str(pid), "").split()
+            # Qt adds the program's name to a title that lacks it.
+            named = [window for window in windows
+                     if self._run("getwindowname", window).rstrip("\n") in (name, f"{name} \u2014 Orvane Calculator")]
+            if named:
+                self._run("windowfocus", "--sync", named[-1])
+                return
+            if time.monotonic() > deadline:
+                raise RuntimeError(f"no visible window titled {name!r} after {timeout:.0f} s")
+            time.sleep(0.05)
 
     def focus_window_of(self, pid):
         """Gives the keyboard focus to the visible top-level window of process `pid`

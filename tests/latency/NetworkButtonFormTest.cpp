@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 
 #include <memory>
@@ -89,12 +90,24 @@ TEST_F(NetworkButtonForm, ShowsTheFieldsOfTheElementsKind) {
   EXPECT_EQ(Form->Element, At(4));
 }
 
+TEST_F(NetworkButtonForm, ListFieldsAreNamedByTheirLabels) {
+  const std::pair<QComboBox*, QString> lists[] = {{Form->TopologyComboBox, "Topology"},
+                                                  {Form->BandwidthComboBox, "Bandwidth (Mbps)"}};
+  for (const auto& [list, name] : lists) {
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(list->lineEdit());
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(QAccessible::Name), name);
+  }
+}
+
 TEST_F(NetworkButtonForm, TypedBandwidthIsFilteredAndApplied) {
   At(3)->PropertiesEntry()->trigger();
-  QLineEdit* edit = Form->BandwidthComboBox->lineEdit();
+  // Typed keys go to the list, which has the focus, not to its field.
+  QComboBox* list = Form->BandwidthComboBox;
+  QLineEdit* edit = list->lineEdit();
   edit->clear();
-  QTest::keyClicks(edit, "1x");
-  QTest::keyClicks(edit, QString(QLocale().decimalPoint()) + "a5");
+  QTest::keyClicks(list, "1x");
+  QTest::keyClicks(list, QString(QLocale().decimalPoint()) + "a5");
   EXPECT_EQ(edit->text(), Text("1.5"));
   Calculator->ChainDirty = false;
   Form->ApplyButton->click();
@@ -105,7 +118,7 @@ TEST_F(NetworkButtonForm, TypedBandwidthIsFilteredAndApplied) {
 
   // Enter in an empty field makes it 0 at once, without pressing OK.
   edit->clear();
-  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(edit->text(), "0");
   EXPECT_TRUE(Form->isVisible());
 }
