@@ -293,19 +293,17 @@ def do_action(obj, *names):
 # --- events --------------------------------------------------------------------
 
 
-class TextInsertions:
-    """While open, the texts the program reports inserted into its objects, by the
-    objects' names: what a screen reader hears of a change.
+class _EventListener:
+    """While open, hears the program's events of the kind KIND through `_record`.
 
-    Only open it where a case needs it: while a client listens, Qt hands every
+    Only open one where a case needs it: while a client listens, Qt hands every
     key to the registry before delivering it, which makes typing racy.
     """
 
-    KIND = "object:text-changed:insert"
+    KIND = ""
 
     def __init__(self, program):
         self.program = program
-        self._heard = []
 
     def __enter__(self):
         pyatspi.Registry.registerEventListener(self._record, self.KIND)
@@ -316,6 +314,20 @@ class TextInsertions:
 
     def __exit__(self, *exc):
         pyatspi.Registry.deregisterEventListener(self._record, self.KIND)
+
+    def _record(self, event):
+        raise NotImplementedError
+
+
+class TextInsertions(_EventListener):
+    """While open, the texts the program reports inserted into its objects, by the
+    objects' names: what a screen reader hears of a change."""
+
+    KIND = "object:text-changed:insert"
+
+    def __init__(self, program):
+        super().__init__(program)
+        self._heard = []
 
     def _record(self, event):
         self._heard.append((event.source.name, event.any_data))
@@ -334,27 +346,18 @@ class TextInsertions:
             time.sleep(0.02)
 
 
-class PopupMenus:
+class PopupMenus(_EventListener):
     """While open, the popup menus the program shows (its context menus and the
     menus of its menu bar), which are no children of its windows on the bus.
-
-    Like `TextInsertions`, open it only around the keys that open the menus.
+    Open it only around the keys that open the menus.
     """
 
     KIND = "object:state-changed:showing"
 
     def __init__(self, program):
-        self.program = program
+        super().__init__(program)
         self._shown = []
         self._taken = 0
-
-    def __enter__(self):
-        pyatspi.Registry.registerEventListener(self._record, self.KIND)
-        self.program.getRole()
-        return self
-
-    def __exit__(self, *exc):
-        pyatspi.Registry.deregisterEventListener(self._record, self.KIND)
 
     def _record(self, event):
         if event.detail1:
