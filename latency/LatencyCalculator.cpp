@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "controls/KestPanels.h"
@@ -53,10 +54,15 @@ TLatencyCalculator::TLatencyCalculator(const bool& loading, QAction* editCopyIte
   CreateLatencyStatsPage();
   CreateLatencyGraphsPage();
   connect(LatencyPageControl, &QTabWidget::currentChanged, this, [this] { LatencyPageControlChange(); });
-  // A window losing the focus to another program is no exit from a page.
+  // A page is left when the focus moves out of it; a window losing the focus
+  // to another program is no exit from a page.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-    for (QWidget* page : {LatencyStatsTabSheet, LatencyGraphsTabSheet})
-      if (old && now && page->isAncestorOf(old) && !page->isAncestorOf(now)) LatencyStatsTabSheetExit();
+    const std::pair<QWidget*, void (TLatencyCalculator::*)()> exits[] = {
+        {NetworkSetupTabSheet, &TLatencyCalculator::NetworkSetupTabSheetExit},
+        {LatencyStatsTabSheet, &TLatencyCalculator::LatencyStatsTabSheetExit},
+        {LatencyGraphsTabSheet, &TLatencyCalculator::LatencyGraphsTabSheetExit}};
+    for (const auto& [page, exit] : exits)
+      if (old && now && page->isAncestorOf(old) && !page->isAncestorOf(now)) (this->*exit)();
   });
 }
 
