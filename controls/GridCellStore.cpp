@@ -192,7 +192,7 @@ std::string_view TGridCellStore::Text(int col, int row) const {
   return Columns[static_cast<std::size_t>(col)].Effective(static_cast<std::size_t>(row));
 }
 
-void TGridCellStore::SetText(int col, int row, std::string_view utf8) {
+void TGridCellStore::SetTextElsewhere(int col, int row, std::string_view utf8) {
   if (col < 0 || col >= ColCount() || row < 0 || row >= Rows) return;
   TColumn& column = Columns[static_cast<std::size_t>(col)];
   const std::size_t r = static_cast<std::size_t>(row);

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -58,7 +59,13 @@ class TGridCellStore {
   // Empty outside the grid. The view stays valid until the next change.
   std::string_view Text(int col, int row) const;
   // Ignored outside the grid.
-  void SetText(int col, int row, std::string_view utf8);
+  void SetText(int col, int row, std::string_view utf8) {
+    // A fill appends row after row: that case is inlined, the rest is not.
+    if (col >= 0 && col < ColCount() && row >= 0 && row + 1 < Rows &&
+        Columns[static_cast<std::size_t>(col)].AppendInPlace(static_cast<std::size_t>(row), utf8))
+      return;
+    SetTextElsewhere(col, row, utf8);
+  }
   // Empties every cell of `cells` inside the grid.
   void Clear(const TGridRect& cells);
 
@@ -86,6 +93,13 @@ class TGridCellStore {
     std::size_t Size() const { return Used; }
     std::size_t Capacity() const { return Allocated; }
     void Append(std::string_view text);
+    // Appends without growing; false when the text does not fit.
+    bool AppendInPlace(std::string_view text) {
+      if (text.size() > Allocated - Used) return false;
+      if (!text.empty()) std::memcpy(Bytes + Used, text.data(), text.size());
+      Used += text.size();
+      return true;
+    }
     void Truncate(std::size_t size) { Used = size; }
     void Reallocate(std::size_t capacity);
 
@@ -115,6 +129,14 @@ class TGridCellStore {
     std::string_view Effective(std::size_t row) const;
     // Appends row Main.Ends.size().
     void Append(std::string_view text, int rowCount);
+    // Appends `row` when it is the next one, nothing else is pending and the
+    // buffer has room; false otherwise. Never the last row of a fill, whose
+    // append gives back the room the estimate left over.
+    bool AppendInPlace(std::size_t row, std::string_view text) {
+      if (row != Main.Ends.size() || OldEnd != 0 || !Edited.empty() || !Main.Bytes.AppendInPlace(text)) return false;
+      Main.Ends.push_back(static_cast<std::uint32_t>(Main.Bytes.Size()));
+      return true;
+    }
     // Rebuilds the buffer up to `row`, keeping the rest as Old.
     void Restart(std::size_t row, int rowCount);
     // Merges the edited cells and Old into the buffer, emptying rows `clearFirst` to `clearLast`.
@@ -122,6 +144,7 @@ class TGridCellStore {
   };
 
   void Fit(TColumn& column) const;
+  void SetTextElsewhere(int col, int row, std::string_view utf8);
 
   static inline std::atomic<TBufferAdvice> LargeBufferAdvice = nullptr;
 
