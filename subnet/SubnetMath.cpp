@@ -114,9 +114,13 @@ char* WriteDottedDecimal(char* out, std::uint32_t address) {
     std::memcpy(out, octet.Text, 4);
     out += octet.Length;
   }
-  const TOctetText& last = OctetTexts[address & 0xFF];
-  std::memcpy(out, last.Text, 3);
-  return out + last.Length - 1;
+  return WriteDecimalOctet(out, static_cast<std::uint8_t>(address));
+}
+
+char* WriteDecimalOctet(char* out, std::uint8_t octet) {
+  const TOctetText& text = OctetTexts[octet];
+  std::memcpy(out, text.Text, 3);
+  return out + text.Length - 1;
 }
 
 std::string FormatDottedDecimal(std::uint32_t address) {

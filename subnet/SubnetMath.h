@@ -35,6 +35,9 @@ std::string FormatDottedDecimal(std::uint32_t address);  // 128.15.10.5
 // Writes FormatDottedDecimal(address) to `out`, which must have room for 15
 // characters; returns the end of the text.
 char* WriteDottedDecimal(char* out, std::uint32_t address);
+// Writes the decimal text of one octet to `out`, which must have room for 3
+// characters; returns the end of the text.
+char* WriteDecimalOctet(char* out, std::uint8_t octet);
 std::string FormatDottedBinary(std::uint32_t address);   // 10000000.00001111.00001010.00000101
 std::string FormatDottedHex(std::uint32_t address);      // 80.0F.0A.05
 // The network, subnet and host bits of a mask, lined up with FormatDottedBinary;

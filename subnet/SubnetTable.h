@@ -44,10 +44,20 @@ class TSubnetTableRows {
     return {Buffer.data() + Starts[column], static_cast<std::size_t>(Starts[column + 1] - Starts[column])};
   }
   void Format();
+  void CountUp();
 
   std::int64_t SubnetNumber;
   std::uint32_t Subnet;  // the subnet ID
   std::uint32_t Step;
+  // The subnet number's digits at the end of Digits, from DigitsStart on:
+  // counted up in place, as consecutive rows mostly change the last digit only.
+  std::array<char, 24> Digits;
+  int DigitsStart = 0;
+  // "a.b.c." of the current /24 network, which holds all four addresses of a
+  // row when Step is 4 to 256.
+  std::uint32_t PrefixNetwork = 0;
+  std::array<char, 16> Prefix{};
+  int PrefixLength = 0;
   // The four texts back to back; text i runs from Starts[i] to Starts[i + 1].
   std::array<char, 96> Buffer;
   std::array<int, 5> Starts;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "subnet/SubnetMath.h"
 
 namespace {
 
@@ -45,6 +48,22 @@ TEST(SubnetTable, RowsReachTheEndOfTheClassNetwork) {
     EXPECT_EQ(rows.SubnetID(), c.ID);
     EXPECT_EQ(rows.HostRange(), c.Range);
     EXPECT_EQ(rows.Broadcast(), c.Broadcast);
+  }
+}
+
+// Row after row, across numbers gaining a digit and subnets crossing octets.
+TEST(SubnetTable, EveryRowMatchesItsSubnet) {
+  for (const int hostBits : {0, 1, 2, 7, 8, 9, 12}) {
+    const TSubnetTableInputs inputs{0x0A000000, hostBits, 95, 95 + 1100};
+    TSubnetTableRows rows(inputs);
+    for (std::int64_t n = inputs.From; n <= inputs.To; ++n, rows.Next()) {
+      const std::uint32_t id = 0x0A000000 + static_cast<std::uint32_t>(n << hostBits);
+      const std::uint32_t broadcast = id + (1u << hostBits) - 1;
+      ASSERT_EQ(rows.Number(), std::to_string(n)) << hostBits;
+      ASSERT_EQ(rows.SubnetID(), FormatDottedDecimal(id)) << n;
+      ASSERT_EQ(rows.HostRange(), FormatDottedDecimal(id + 1) + " - " + FormatDottedDecimal(broadcast - 1)) << n;
+      ASSERT_EQ(rows.Broadcast(), FormatDottedDecimal(broadcast)) << n;
+    }
   }
 }
 
