@@ -53,8 +53,7 @@ void TGridCellStore::TBytes::Reallocate(std::size_t capacity) {
   if (!moved) throw std::bad_alloc();
   Bytes = static_cast<char*>(moved);
   Allocated = capacity;
-  if (grows && capacity >= LargeBufferBytes)
-    if (TBufferAdvice advice = LargeBufferAdvice) advice(Bytes, capacity);
+  if (grows) AdviseIfLarge(Bytes, capacity);
 }
 
 void TGridCellStore::TBytes::Append(std::string_view text) {
@@ -154,7 +153,7 @@ void TGridCellStore::TColumn::Compact(int rowCount, std::size_t clearFirst, std:
 
 void TGridCellStore::Fit(TColumn& column) const {
   const std::size_t rows = static_cast<std::size_t>(Rows);
-  std::vector<std::uint32_t>& ends = column.Main.Ends;
+  TEnds& ends = column.Main.Ends;
   if (ends.size() > rows) {
     column.Main.Bytes.Truncate(rows == 0 ? 0 : ends[rows - 1]);
     ends.resize(rows);
@@ -166,7 +165,7 @@ void TGridCellStore::Fit(TColumn& column) const {
   }
   std::erase_if(column.Edited, [rows](const auto& cell) { return cell.first >= rows; });
   if (ends.capacity() > 2 * rows + 64) {
-    std::vector<std::uint32_t> fitted;
+    TEnds fitted;
     fitted.reserve(rows);
     fitted.assign(ends.begin(), ends.end());
     ends = std::move(fitted);
@@ -196,7 +195,7 @@ void TGridCellStore::SetTextElsewhere(int col, int row, std::string_view utf8) {
   if (col < 0 || col >= ColCount() || row < 0 || row >= Rows) return;
   TColumn& column = Columns[static_cast<std::size_t>(col)];
   const std::size_t r = static_cast<std::size_t>(row);
-  std::vector<std::uint32_t>& ends = column.Main.Ends;
+  TEnds& ends = column.Main.Ends;
   if (r >= ends.size()) {
     // Rows skipped over keep what they hold.
     while (ends.size() < r) {

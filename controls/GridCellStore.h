@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -46,6 +47,10 @@ class TGridCellStore {
   using TBufferAdvice = void (*)(void* data, std::size_t size);
   static constexpr std::size_t LargeBufferBytes = std::size_t{2} << 20;
   static void SetLargeBufferAdvice(TBufferAdvice advice) { LargeBufferAdvice = advice; }
+  static void AdviseIfLarge(void* data, std::size_t size) {
+    if (size < LargeBufferBytes) return;
+    if (TBufferAdvice advice = LargeBufferAdvice) advice(data, size);
+  }
 
   TGridCellStore() = default;
   TGridCellStore(const TGridCellStore&) = delete;
@@ -109,10 +114,27 @@ class TGridCellStore {
     std::size_t Allocated = 0;
   };
 
+  // std::allocator's blocks, each large one told to LargeBufferAdvice.
+  template <typename T>
+  struct TAdvisedAllocator {
+    using value_type = T;
+    TAdvisedAllocator() = default;
+    template <typename U>
+    TAdvisedAllocator(const TAdvisedAllocator<U>&) {}
+    T* allocate(std::size_t count) {
+      T* block = std::allocator<T>().allocate(count);
+      AdviseIfLarge(block, count * sizeof(T));
+      return block;
+    }
+    void deallocate(T* block, std::size_t count) { std::allocator<T>().deallocate(block, count); }
+    friend bool operator==(const TAdvisedAllocator&, const TAdvisedAllocator&) { return true; }
+  };
+  using TEnds = std::vector<std::uint32_t, TAdvisedAllocator<std::uint32_t>>;
+
   // Texts back to back; Ends[r] is the end of row r's text.
   struct TRun {
     TBytes Bytes;
-    std::vector<std::uint32_t> Ends;
+    TEnds Ends;
     std::string_view Text(std::size_t row) const {
       const std::uint32_t begin = row == 0 ? 0 : Ends[row - 1];
       return {Bytes.Data() + begin, Ends[row] - begin};
