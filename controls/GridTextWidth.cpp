@@ -46,6 +46,20 @@ std::uint64_t ZeroDigits(std::uint64_t bytes) {
 }
 }  // namespace
 
+TTextShape TTextShape::Of(std::string_view utf8) {
+  TTextShape shape;
+  if (utf8.size() > MaxLength) return shape;
+  shape.Length = utf8.size();
+  for (std::size_t word = 0; word * 8 < utf8.size(); ++word) shape.Words[word] = ZeroDigits(LoadWord(utf8, word * 8));
+  return shape;
+}
+
+std::uint64_t TTextShape::Hash() const {
+  std::uint64_t hash = Length;
+  for (const std::uint64_t word : Words) hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+  return hash;
+}
+
 TTextWidthCache::TTextWidthCache(TMeasure measure, TCountGlyphs countGlyphs)
     : Measurer(std::move(measure)), GlyphCounter(std::move(countGlyphs)) {
   Single.fill(Unknown);
@@ -88,46 +102,25 @@ std::int32_t TTextWidthCache::Step(int previous, int current) {
 
 int TTextWidthCache::Width(std::string_view utf8) {
   if (utf8.empty()) return 0;
-  if (DigitsDiffer || utf8.size() > MaxShapeLength) return SummedWidth(utf8);
-  TShape shape;
-  shape.Length = utf8.size();
-  // Compared with the last shape word by word as it is built (the words
-  // beyond equal lengths are zero in both).
-  std::uint64_t differ = shape.Length ^ LastShape.Length;
-  for (std::size_t word = 0; word * 8 < utf8.size(); ++word) {
-    shape.Words[word] = ZeroDigits(LoadWord(utf8, word * 8));
-    differ |= shape.Words[word] ^ LastShape.Words[word];
+  if (DigitsDiffer || utf8.size() > TTextShape::MaxLength) return SummedWidth(utf8);
+  const TTextShape shape = TTextShape::Of(utf8);
+  if (shape == LastShape) return LastWidth;
+  if (const int* width = Widths.Find(shape)) {
+    LastShape = shape;
+    LastWidth = *width;
+    return *width;
   }
-  if (differ == 0) return LastShape.Width;
-  TShape& slot = ShapeSlot(shape);
-  if (slot.Length != 0) {
-    LastShape = slot;
-    return slot.Width;
-  }
-  const bool shared = ShapeDecidesWidth(utf8);
+  const bool shared = WidthFollowsShape(utf8);
   const int width = SummedWidth(utf8);
   if (!shared) return width;
-  slot = shape;
-  slot.Width = width;
-  LastShape = slot;
-  if (++ShapeCount * 2 > Shapes.size()) {
-    std::vector<TShape> old(Shapes.size() * 2);
-    old.swap(Shapes);
-    for (const TShape& kept : old)
-      if (kept.Length != 0) ShapeSlot(kept) = kept;
-  }
+  Widths.Insert(shape, width);
+  LastShape = shape;
+  LastWidth = width;
   return width;
 }
 
-TTextWidthCache::TShape& TTextWidthCache::ShapeSlot(const TShape& shape) {
-  std::uint64_t hash = shape.Length;
-  for (const std::uint64_t word : shape.Words) hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
-  const std::size_t mask = Shapes.size() - 1;
-  for (std::size_t i = (hash ^ hash >> 29) & mask;; i = (i + 1) & mask)
-    if (Shapes[i].Length == 0 || Shapes[i] == shape) return Shapes[i];
-}
-
-bool TTextWidthCache::ShapeDecidesWidth(std::string_view utf8) {
+bool TTextWidthCache::WidthFollowsShape(std::string_view utf8) {
+  if (DigitsDiffer || utf8.size() > TTextShape::MaxLength) return false;
   // Whether the digits lay out alike at the start of a text (-1) or next to a character.
   auto digitsAlike = [this](int character) {
     if (CheckedAgainstDigits[static_cast<std::size_t>(character + 1)]) return true;

@@ -25,6 +25,107 @@
 #include <string_view>
 #include <vector>
 
+// A text's bytes with every digit replaced by '0', and its length. Texts up
+// to MaxLength bytes have one; longer ones and the empty text have none.
+struct TTextShape {
+  static constexpr std::size_t MaxLength = 32;
+  std::array<std::uint64_t, MaxLength / 8> Words{};
+  std::size_t Length = 0;
+
+  static TTextShape Of(std::string_view utf8);
+  bool Exists() const { return Length != 0; }
+  std::uint64_t Hash() const;
+  bool operator==(const TTextShape& other) const {
+    std::uint64_t differ = Length ^ other.Length;
+    for (std::size_t word = 0; word < Words.size(); ++word) differ |= Words[word] ^ other.Words[word];
+    return differ == 0;
+  }
+};
+
+// Values by shape, for a few thousand shapes at most.
+template <typename T>
+class TShapeMap {
+ public:
+  // The value of `shape`, or null.
+  const T* Find(const TTextShape& shape) const {
+    const TSlot& slot = Slots[SlotOf(Slots, shape)];
+    return slot.Shape.Exists() ? &slot.Value : nullptr;
+  }
+  // `shape` exists and is not in the map yet.
+  void Insert(const TTextShape& shape, const T& value) {
+    if (++Count * 2 > Slots.size()) {
+      std::vector<TSlot> grown(Slots.size() * 2);
+      for (const TSlot& kept : Slots)
+        if (kept.Shape.Exists()) grown[SlotOf(grown, kept.Shape)] = kept;
+      Slots.swap(grown);
+    }
+    Slots[SlotOf(Slots, shape)] = {shape, value};
+  }
+  std::size_t Size() const { return Count; }
+  template <typename Visit>
+  void ForEach(Visit&& visit) const {
+    for (const TSlot& slot : Slots)
+      if (slot.Shape.Exists()) visit(slot.Value);
+  }
+
+ private:
+  struct TSlot {
+    TTextShape Shape;
+    T Value{};
+  };
+  // Open addressing; the size a power of two, at most half full.
+  static std::size_t SlotOf(const std::vector<TSlot>& table, const TTextShape& shape) {
+    const std::uint64_t hash = shape.Hash();
+    const std::size_t mask = table.size() - 1;
+    std::size_t i = (hash ^ hash >> 29) & mask;
+    while (table[i].Shape.Exists() && !(table[i].Shape == shape)) i = (i + 1) & mask;
+    return i;
+  }
+  std::vector<TSlot> Slots = std::vector<TSlot>(64);
+  std::size_t Count = 0;
+};
+
+// One text of each shape among many: a column of millions of numbers reduces
+// to a few dozen texts, which is all there is to measure when the font lays
+// out every digit alike (see TTextWidthCache::WidthFollowsShape).
+class TTextShapes {
+ public:
+  static constexpr std::size_t MaxShapes = 4096;
+
+  // False, and the texts no longer reduced, once a text has no shape or there
+  // are more than MaxShapes of them. Empty texts are left out.
+  bool Add(std::string_view utf8) {
+    if (Overflowed) return false;
+    if (utf8.empty()) return true;
+    const TTextShape shape = TTextShape::Of(utf8);
+    if (!shape.Exists()) {
+      Overflowed = true;
+      return false;
+    }
+    if (shape == LastShape) return true;
+    if (!Representatives.Find(shape)) {
+      if (Representatives.Size() >= MaxShapes) {
+        Overflowed = true;
+        return false;
+      }
+      Representatives.Insert(shape, utf8);
+    }
+    LastShape = shape;
+    return true;
+  }
+  bool Reduced() const { return !Overflowed; }
+  // Calls visit(text) once for each shape.
+  template <typename Visit>
+  void ForEach(Visit&& visit) const {
+    Representatives.ForEach(visit);
+  }
+
+ private:
+  TTextShape LastShape;
+  TShapeMap<std::string_view> Representatives;
+  bool Overflowed = false;
+};
+
 class TTextWidthCache {
  public:
   // Measures a UTF-8 text in the font, in 1/64 pixels.
@@ -36,6 +137,10 @@ class TTextWidthCache {
 
   // The width in whole pixels, rounded half up.
   int Width(std::string_view utf8);
+  // Whether every text of this one's shape is as wide as this one: it is
+  // summed from pairs, and the digits lay out alike next to each of its
+  // characters. Once they do not, no shape decides a width any more.
+  bool WidthFollowsShape(std::string_view utf8);
 
   // How many texts have been measured so far.
   std::size_t Measurements() const { return MeasureCount; }
@@ -46,30 +151,10 @@ class TTextWidthCache {
   static constexpr std::int32_t Unknown = INT32_MIN;
   static constexpr std::int32_t Joined = INT32_MIN + 1;  // measure texts with this pair whole
 
-  // Texts up to this long are looked up by shape.
-  static constexpr std::size_t MaxShapeLength = 32;
-
-  // A text's bytes with every digit replaced by '0', and its length.
-  struct TShape {
-    std::array<std::uint64_t, MaxShapeLength / 8> Words{};
-    std::size_t Length = 0;  // 0: a free slot
-    int Width = 0;
-    bool operator==(const TShape& other) const {
-      std::uint64_t differ = Length ^ other.Length;
-      for (std::size_t word = 0; word < Words.size(); ++word) differ |= Words[word] ^ other.Words[word];
-      return differ == 0;
-    }
-  };
-
   int SummedWidth(std::string_view utf8);
   int MeasuredWhole(std::string_view utf8);
   std::int64_t Measure(std::string_view utf8);
   std::int32_t Step(int previous, int current);
-  // Whether every text of this one's shape is as wide: it is summed from
-  // pairs, and the digits lay out alike next to each of its characters (once
-  // they do not, DigitsDiffer is set for good).
-  bool ShapeDecidesWidth(std::string_view utf8);
-  TShape& ShapeSlot(const TShape& shape);
 
   TMeasure Measurer;
   TCountGlyphs GlyphCounter;
@@ -80,9 +165,8 @@ class TTextWidthCache {
   std::array<std::int32_t, (Count + 1) * Count> Steps;
   bool DigitsDiffer = false;
   std::bitset<Count + 1> CheckedAgainstDigits;  // index 0: the start of a text
-  // The shape of the last text measured: neighbouring cells mostly share one.
-  TShape LastShape;
-  // Open addressing; the size a power of two, at most half full.
-  std::vector<TShape> Shapes = std::vector<TShape>(64);
-  std::size_t ShapeCount = 0;
+  // The last text's shape and width: neighbouring cells mostly share one.
+  TTextShape LastShape;
+  int LastWidth = 0;
+  TShapeMap<int> Widths;
 };

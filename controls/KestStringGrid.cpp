@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <future>
 #include <memory>
 #include <utility>
 
@@ -15,6 +16,9 @@
 
 namespace {
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Tables from this many rows have their columns reduced to text shapes on two threads.
+constexpr int ReducedFitRows = 50000;
 }  // namespace
 
 // Width caches for the fonts met while fitting columns.
@@ -222,15 +226,33 @@ void TSuperStringGrid::paintEvent(QPaintEvent* event) {
 
 void TSuperStringGrid::AutoSizeColumn(int ACol) {
   TFontWidths widths(this);
-  AutoSizeColumn(ACol, widths);
+  AutoSizeColumn(ACol, widths, nullptr);
 }
 
 void TSuperStringGrid::AutoSizeColumns() {
   TFontWidths widths(this);
-  for (int col = 0; col < ColCount(); ++col) AutoSizeColumn(col, widths);
+  const int cols = ColCount();
+  if (OnGetCellFont || RowCount() < ReducedFitRows) {
+    for (int col = 0; col < cols; ++col) AutoSizeColumn(col, widths, nullptr);
+    return;
+  }
+  // Reading every cell is most of the work: the columns are reduced to one
+  // text of each shape on two threads (the store is not written meanwhile),
+  // and only those texts are measured here.
+  std::vector<TTextShapes> shapes(static_cast<std::size_t>(cols));
+  auto reduce = [this, &shapes, cols](int first) {
+    for (int col = first; col < cols; col += 2) {
+      TTextShapes& column = shapes[static_cast<std::size_t>(col)];
+      CellStore().ForEachText(col, FixedRows(), RowCount() - 1, [&column](int, std::string_view text) { column.Add(text); });
+    }
+  };
+  std::future<void> odd = std::async(std::launch::async, reduce, 1);
+  reduce(0);
+  odd.get();
+  for (int col = 0; col < cols; ++col) AutoSizeColumn(col, widths, &shapes[static_cast<std::size_t>(col)]);
 }
 
-void TSuperStringGrid::AutoSizeColumn(int ACol, TFontWidths& widths) {
+void TSuperStringGrid::AutoSizeColumn(int ACol, TFontWidths& widths, const TTextShapes* bodyShapes) {
   if (ACol < 0 || ACol >= ColCount()) return;
   int width = DefaultColWidth();
   auto fit = [&width](TTextWidthCache& cache, std::string_view text) { width = std::max(width, cache.Width(text) + 4); };
@@ -243,7 +265,16 @@ void TSuperStringGrid::AutoSizeColumn(int ACol, TFontWidths& widths) {
     TTextWidthCache& fixed = widths.For(FFixedFont);
     TTextWidthCache& body = ACol < FixedCols() ? fixed : widths.For(font());
     CellStore().ForEachText(ACol, 0, FixedRows() - 1, [&](int, std::string_view text) { fit(fixed, text); });
-    CellStore().ForEachText(ACol, FixedRows(), lastRow, [&](int, std::string_view text) { fit(body, text); });
+    bool measured = false;
+    if (bodyShapes && bodyShapes->Reduced()) {
+      bool shapesDecide = true;
+      bodyShapes->ForEach([&](std::string_view text) { shapesDecide = shapesDecide && body.WidthFollowsShape(text); });
+      if (shapesDecide) {
+        bodyShapes->ForEach([&](std::string_view text) { fit(body, text); });
+        measured = true;
+      }
+    }
+    if (!measured) CellStore().ForEachText(ACol, FixedRows(), lastRow, [&](int, std::string_view text) { fit(body, text); });
   }
   SetColWidths(ACol, width);
 }

@@ -45,6 +45,8 @@ enum TEditMode : unsigned { emClear = 1u << 0, emCopy = 1u << 1, emCut = 1u << 2
 using TEditModes = unsigned;
 
 // The font a cell is drawn in, with its colour.
+class TTextShapes;
+
 struct TCellFont {
   QFont Font;
   QColor Color;
@@ -130,7 +132,8 @@ class TSuperStringGrid : public TStringGrid {
   TCellFont CellFont(int ACol, int ARow, TGridDrawState AState);
   // The text's place in the cell; with `grow` the row and column first grow to fit it.
   QRect TextRect(int ACol, int ARow, const QRect& ARect, const QString& text, const QFont& font, bool grow);
-  void AutoSizeColumn(int ACol, TFontWidths& widths);
+  // With `bodyShapes`, the shapes of the column's texts below the fixed rows.
+  void AutoSizeColumn(int ACol, TFontWidths& widths, const TTextShapes* bodyShapes);
   bool IsRowHeading(int ACol, int ARow, int Y) const;
   bool IsColHeading(int ACol, int ARow, int X) const;
   void SetPressedDrawn(bool drawn);
