@@ -211,6 +211,20 @@ class SubnetsAndHosts(SubnetCase):
             ["2", "10.0.0.8", "10.0.0.9 - 10.0.0.10", "10.0.0.11"],
         ])
 
+    def test_the_largest_table(self):
+        table = self.show_table("10.0.0.1", "30")
+        self.addCleanup(self.set_rfc_1878, False)
+        self.set_rfc_1878(True)
+        self.addCleanup(self.app.replace_text, "To", "2")  # before the option, whose change refills the table
+        self.app.replace_text("To", "4194303")
+        question = self.app.window_named("Are you sure?")
+        a11y.do_action(a11y.Finder(question).find(pyatspi.ROLE_PUSH_BUTTON, "Yes"), "press", "click")
+        last = ["4194303", "10.255.255.252", "10.255.255.253 - 10.255.255.254", "10.255.255.255"]
+        read = a11y.settle(lambda: a11y.table_rows(table, [-1]), [last], timeout=60)
+        self.assertEqual([last], read)
+        self.assertEqual(4194304, a11y.table_row_count(table), "subnets 1 to 4194303 and the headings")
+        self.assertEqual([["1", "10.0.0.4", "10.0.0.5 - 10.0.0.6", "10.0.0.7"]], a11y.table_rows(table, [1]))
+
     def set_rfc_1878(self, checked):
         """Checks or unchecks the option by its item in the Options menu, opened from the keyboard."""
         item = self.app.find(name=self.RFC_1878, showing=False)
