@@ -18,7 +18,7 @@ constexpr std::uint64_t EveryByte(std::uint8_t byte) { return 0x0101010101010101
 // The text's bytes from `offset` on, at most eight, the first in the lowest
 // byte, zero beyond the text. Read as whole words where the text allows:
 // bytes copied one by one and read back as a word stall the processor.
-std::uint64_t LoadWord(std::string_view text, std::size_t offset) {
+[[gnu::always_inline]] inline std::uint64_t LoadWord(std::string_view text, std::size_t offset) {
   const std::size_t left = text.size() - offset;
   std::uint64_t word = 0;
   if constexpr (std::endian::native == std::endian::little) {
@@ -52,6 +52,32 @@ TTextShape TTextShape::Of(std::string_view utf8) {
   shape.Length = utf8.size();
   for (std::size_t word = 0; word * 8 < utf8.size(); ++word) shape.Words[word] = ZeroDigits(LoadWord(utf8, word * 8));
   return shape;
+}
+
+bool TTextShape::Fits(std::string_view utf8) const {
+  if (utf8.size() != Length || !Exists()) return false;
+  std::uint64_t differ = 0;
+  for (std::size_t word = 0; word * 8 < utf8.size(); ++word) differ |= ZeroDigits(LoadWord(utf8, word * 8)) ^ Words[word];
+  return differ == 0;
+}
+
+bool TTextShapes::Add(std::string_view utf8) {
+  if (Overflowed) return false;
+  if (utf8.empty() || LastShape.Fits(utf8)) return true;
+  const TTextShape shape = TTextShape::Of(utf8);
+  if (!shape.Exists()) {
+    Overflowed = true;
+    return false;
+  }
+  if (!Representatives.Find(shape)) {
+    if (Representatives.Size() >= MaxShapes) {
+      Overflowed = true;
+      return false;
+    }
+    Representatives.Insert(shape, utf8);
+  }
+  LastShape = shape;
+  return true;
 }
 
 std::uint64_t TTextShape::Hash() const {
@@ -103,8 +129,8 @@ std::int32_t TTextWidthCache::Step(int previous, int current) {
 int TTextWidthCache::Width(std::string_view utf8) {
   if (utf8.empty()) return 0;
   if (DigitsDiffer || utf8.size() > TTextShape::MaxLength) return SummedWidth(utf8);
+  if (LastShape.Fits(utf8)) return LastWidth;
   const TTextShape shape = TTextShape::Of(utf8);
-  if (shape == LastShape) return LastWidth;
   if (const int* width = Widths.Find(shape)) {
     LastShape = shape;
     LastWidth = *width;

@@ -34,6 +34,8 @@ struct TTextShape {
 
   static TTextShape Of(std::string_view utf8);
   bool Exists() const { return Length != 0; }
+  // Whether `utf8` has this shape; quicker than building its shape.
+  bool Fits(std::string_view utf8) const;
   std::uint64_t Hash() const;
   bool operator==(const TTextShape& other) const {
     std::uint64_t differ = Length ^ other.Length;
@@ -94,25 +96,7 @@ class TTextShapes {
 
   // False, and the texts no longer reduced, once a text has no shape or there
   // are more than MaxShapes of them. Empty texts are left out.
-  bool Add(std::string_view utf8) {
-    if (Overflowed) return false;
-    if (utf8.empty()) return true;
-    const TTextShape shape = TTextShape::Of(utf8);
-    if (!shape.Exists()) {
-      Overflowed = true;
-      return false;
-    }
-    if (shape == LastShape) return true;
-    if (!Representatives.Find(shape)) {
-      if (Representatives.Size() >= MaxShapes) {
-        Overflowed = true;
-        return false;
-      }
-      Representatives.Insert(shape, utf8);
-    }
-    LastShape = shape;
-    return true;
-  }
+  bool Add(std::string_view utf8);
   bool Reduced() const { return !Overflowed; }
   // Calls visit(text) once for each shape.
   template <typename Visit>
