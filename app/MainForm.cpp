@@ -271,8 +271,14 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::FormDestroy() {
+  // One save of the settings file for all values: other programs' keys may make it
+  // large. Opening the settings key first reads the file once for all its subkeys.
+  TRegistry settings;
+  settings.OpenKey(SettingsKey, true);
+  TRegistryBatch batch;
   SubnetCalculator->SaveSettings(SettingsKey);
   SaveFormPosition(this, SettingsKey, "Position");
+  batch.Save();
 }
 
 std::array<QAction*, 3> TMainForm::CalculatorItems() const {
