@@ -7,6 +7,7 @@
 
 #include "app/MainForm.h"
 #include "controls/KestLabel.h"
+#include "platform/Application.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -71,7 +72,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
 
   OKButton = new TOKButton(this);
   OKButton->setObjectName("OKButton");
-  connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(OKButton); });
+  connect(OKButton, &QPushButton::clicked, this, Guarded([this] { OKButtonClick(OKButton); }));
 
   FormCreate();
 }

@@ -121,19 +121,19 @@ void TMainForm::CreateMenus() {
   QMenuBar* bar = menuBar();
   FileMenu = bar->addMenu("&File");
   FileMenu->setObjectName("FileMenu");
-  FileExitItem = FileMenu->addAction("E&xit", this, &TMainForm::FileExitItemClick);
+  FileExitItem = FileMenu->addAction("E&xit", this, Guarded([this] { FileExitItemClick(); }));
   FileExitItem->setObjectName("FileExitItem");
 
   EditMenu = bar->addMenu("&Edit");
   EditMenu->setObjectName("EditMenu");
-  connect(EditMenu, &QMenu::aboutToShow, this, &TMainForm::EditMenuClick);
+  connect(EditMenu, &QMenu::aboutToShow, this, Guarded([this] { EditMenuClick(); }));
   connect(qApp, &QApplication::focusChanged, this, [this, bar](QWidget* old, QWidget* now) {
     if (now == bar) FocusBeforeMenuBar = old;
   });
-  EditCopyItem = EditMenu->addAction("&Copy", this, &TMainForm::EditCopyItemClick);
+  EditCopyItem = EditMenu->addAction("&Copy", this, Guarded([this] { EditCopyItemClick(); }));
   EditCopyItem->setObjectName("EditCopyItem");
   EditCopyItem->setShortcut(QKeySequence("Ctrl+C"));
-  EditPasteItem = EditMenu->addAction("&Paste", this, &TMainForm::EditPasteItemClick);
+  EditPasteItem = EditMenu->addAction("&Paste", this, Guarded([this] { EditPasteItemClick(); }));
   EditPasteItem->setObjectName("EditPasteItem");
   EditPasteItem->setShortcut(QKeySequence("Ctrl+V"));
 
@@ -146,7 +146,7 @@ void TMainForm::CreateMenus() {
     item->setShortcut(QKeySequence(shortcut));
     item->setCheckable(true);
     calculators->addAction(item);
-    connect(item, &QAction::triggered, this, [this, item] { CalculatorItemClick(item); });
+    connect(item, &QAction::triggered, this, Guarded([this, item] { CalculatorItemClick(item); }));
     return item;
   };
   CalculatorRadixerItem = addCalculator("CalculatorRadixerItem", "&Radixer Calculator", "Ctrl+H");
@@ -169,14 +169,14 @@ void TMainForm::CreateMenus() {
   HelpSeparator1Item = HelpMenu->addSeparator();
   HelpSeparator1Item->setObjectName("HelpSeparator1Item");
   HelpGotoWebsiteAction = HelpMenu->addAction("Visit Kest Group's &Website...", this,
-                                              &TMainForm::HelpGotoWebsiteActionClick);
+                                              Guarded([this] { HelpGotoWebsiteActionClick(); }));
   HelpGotoWebsiteAction->setObjectName("HelpGotoWebsiteAction");
   HelpGotoWebsiteAction->setStatusTip("Click to visit Kest Group's website");
   HelpGotoWebsiteAction->setToolTip("Click to visit Kest Group's website");
   HelpGotoWebsiteAction->setProperty("category", "Help");
   SeparatorMenuItem2 = HelpMenu->addSeparator();
   SeparatorMenuItem2->setObjectName("SeparatorMenuItem2");
-  HelpAboutAction = HelpMenu->addAction("&About...", this, &TMainForm::HelpAboutActionExecute);
+  HelpAboutAction = HelpMenu->addAction("&About...", this, Guarded([this] { HelpAboutActionExecute(); }));
   HelpAboutAction->setObjectName("HelpAboutAction");
   HelpAboutAction->setProperty("category", "Help");
 }
@@ -196,7 +196,7 @@ void TMainForm::CreateLogoPanels(QWidget* central) {
     button->setIcon(QIcon(LoadBitmapResource(glyph)));
     button->setIconSize(QSize(9, 9));
     button->resize(17, 17);
-    connect(button, &QToolButton::clicked, this, [this, button] { CalcImageButtonClick(button); });
+    connect(button, &QToolButton::clicked, this, Guarded([this, button] { CalcImageButtonClick(button); }));
     return button;
   };
   CalcImageUpButton = newArrow("CalcImageUpButton", "ARROWUP");
@@ -225,7 +225,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) RunGuarded([this] { FormActivate(); });
   QMainWindow::changeEvent(event);
 }
 
@@ -271,8 +271,14 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::FormDestroy() {
+  // One save of the settings file for all values: other programs' keys may make it
+  // large. Opening the settings key first reads the file once for all its subkeys.
+  TRegistry settings;
+  settings.OpenKey(SettingsKey, true);
+  TRegistryBatch batch;
   SubnetCalculator->SaveSettings(SettingsKey);
   SaveFormPosition(this, SettingsKey, "Position");
+  batch.Save();
 }
 
 std::array<QAction*, 3> TMainForm::CalculatorItems() const {

@@ -6,20 +6,26 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 
+#include "app/MainForm.h"
+#include "controls/KestIPAddrEdit.h"
 #include "platform/Registry.h"
+#include "subnet/SubnetCalculator.h"
 
 namespace {
 
 const QString SettingsKey = QStringLiteral("Software\\Kest Group\\Plimsol Calculator\\3.01");
 constexpr std::size_t HostileSize = 50u << 20;
 
-std::string Settings(bool hostile) {
+// `ours`: whether the file holds the program's own keys already.
+std::string Settings(bool hostile, bool ours = true) {
   std::string text = "Windows Registry Editor Version 5.00\r\n\r\n";
-  text += "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01]\r\n\"Position\"=hex:2c,00,00,00\r\n\r\n";
-  text += "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01\\Orvane Calculator]\r\n"
-          "\"IPAddress\"=\"-2146498043\"\r\n\"ActivePageIndex\"=\"0\"\r\n\r\n";
+  if (ours)
+    text += "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01]\r\n\"Position\"=hex:2c,00,00,00\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01\\Orvane Calculator]\r\n"
+            "\"IPAddress\"=\"-2146498043\"\r\n\"ActivePageIndex\"=\"0\"\r\n\r\n";
   if (!hostile) return text;
   text += "[HKEY_CURRENT_USER\\Software\\Other\\Huge]\r\n\"Blob\"=hex:";
   for (std::size_t k = 0; k < (16u << 20) / 3; ++k) text += (k % 25 == 24) ? "5a,\\\r\n  " : "5a,";
@@ -33,7 +39,7 @@ std::string Settings(bool hostile) {
 // A configuration directory holding the settings file.
 class TSettingsHome {
  public:
-  explicit TSettingsHome(bool hostile) : Text(Settings(hostile)) {
+  explicit TSettingsHome(bool hostile, bool ours = true) : Text(Settings(hostile, ours)) {
     qputenv("XDG_CONFIG_HOME", Home.path().toLocal8Bit());
     QDir().mkpath(Home.path() + QStringLiteral("/OrvaneCalculator"));
     Replace();
@@ -93,5 +99,40 @@ BENCHMARK(BM_WriteADozenValues)
     ->Args({0, 1})
     ->Args({1, 1})
     ->Unit(benchmark::kMillisecond);
+
+// The main window's start-up (FormCreate) on the first run against the file:
+// the program's keys are not there yet.
+void BM_FirstStartUp(benchmark::State& state) {
+  TSettingsHome home(state.range(0) != 0, false);
+  for (auto _ : state) {
+    state.PauseTiming();
+    home.Replace();
+    auto form = std::make_unique<TMainForm>();
+    state.ResumeTiming();
+    form->FormCreate();
+    state.PauseTiming();
+    form.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_FirstStartUp)->ArgName("hostile")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The main window's shut-down (FormDestroy) after the address and the window's
+// position changed: the subnet calculator's values and the position are saved.
+void BM_ShutDownSave(benchmark::State& state) {
+  TSettingsHome home(state.range(0) != 0);
+  TMainForm form;
+  form.FormCreate();
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ++round;
+    form.SubnetCalculator->IPAddressEdit->SetAddress(0x0A000000u + static_cast<std::uint32_t>(round));
+    form.move(round % 100, 10);
+    state.ResumeTiming();
+    form.FormDestroy();
+  }
+}
+BENCHMARK(BM_ShutDownSave)->ArgName("hostile")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

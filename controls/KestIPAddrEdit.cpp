@@ -22,6 +22,7 @@
 
 #include "controls/CharTests.h"
 #include "platform/AccessibleText.h"
+#include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Shell.h"
 
@@ -428,11 +429,18 @@ void TCustomIPAddressEdit::timerEvent(QTimerEvent* event) {
   update();
 }
 
+// The key, mouse and focus handlers are where Qt enters the control: an
+// exception from the owner's handler of a field's change ends the handler's work
+// there and is shown, without unwinding Qt's frames.
+
 void TCustomIPAddressEdit::focusInEvent(QFocusEvent* event) {
   // Arriving from the keyboard selects a whole end field, so that an address typed next replaces the old one.
-  if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::ShortcutFocusReason)
-    MoveToField(0, -1, true);
-  else if (event->reason() == Qt::BacktabFocusReason) MoveToField(3, -1, true);
+  RunGuarded([&] {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::ShortcutFocusReason)
+      MoveToField(0, -1, true);
+    else if (event->reason() == Qt::BacktabFocusReason)
+      MoveToField(3, -1, true);
+  });
   QWidget::focusInEvent(event);
   RestartCaret();
   NotifyFocusedField();
@@ -442,7 +450,7 @@ void TCustomIPAddressEdit::focusOutEvent(QFocusEvent* event) {
   // While a menu pops up or another window is active, the control keeps the
   // focus of its window: the user has not left the field.
   if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
-    CommitField(Window->Current);
+    RunGuarded([this] { CommitField(Window->Current); });
   CaretTimer.stop();
   QWidget::focusOutEvent(event);
 }
@@ -460,6 +468,10 @@ bool TCustomIPAddressEdit::event(QEvent* event) {
 }
 
 void TCustomIPAddressEdit::keyPressEvent(QKeyEvent* event) {
+  RunGuarded([&] { KeyPress(event); });
+}
+
+void TCustomIPAddressEdit::KeyPress(QKeyEvent* event) {
   // Only a "." typed straight after an automatic advance is swallowed; any other key ends that state.
   const bool autoAdvanced = std::exchange(Window->AutoAdvanced, false);
   if (event->matches(QKeySequence::Copy)) return CopyToClipboard();
@@ -544,7 +556,7 @@ void TCustomIPAddressEdit::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   const int x = event->position().toPoint().x();
   const int index = FieldAt(x);
-  MoveToField(index, CursorAt(index, x), false);
+  RunGuarded([&] { MoveToField(index, CursorAt(index, x), false); });
 }
 
 void TCustomIPAddressEdit::mouseMoveEvent(QMouseEvent* event) {
@@ -555,14 +567,14 @@ void TCustomIPAddressEdit::mouseMoveEvent(QMouseEvent* event) {
 
 void TCustomIPAddressEdit::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
-  MoveToField(FieldAt(event->position().toPoint().x()), -1, true);
+  RunGuarded([&] { MoveToField(FieldAt(event->position().toPoint().x()), -1, true); });
 }
 
 void TCustomIPAddressEdit::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* copy = menu.addAction(tr("&Copy"), this, &TCustomIPAddressEdit::CopyToClipboard);
+  QAction* copy = menu.addAction(tr("&Copy"), this, Guarded([this] { CopyToClipboard(); }));
   copy->setShortcut(QKeySequence::Copy);
-  QAction* paste = menu.addAction(tr("&Paste"), this, &TCustomIPAddressEdit::PasteFromClipboard);
+  QAction* paste = menu.addAction(tr("&Paste"), this, Guarded([this] { PasteFromClipboard(); }));
   paste->setShortcut(QKeySequence::Paste);
   paste->setEnabled(!ClipboardText().isEmpty());
   menu.exec(event->globalPos());

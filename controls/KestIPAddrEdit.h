@@ -104,6 +104,7 @@ class TCustomIPAddressEdit : public QWidget {
   // Makes `index` the current field, committing the one left; the caret goes to `cursor`
   // (-1: the end), with the text selected when `selectAll`.
   void MoveToField(int index, int cursor, bool selectAll);
+  void KeyPress(QKeyEvent* event);
   void TypeDigit(QChar digit);
   // Replaces the selection of the current field (or inserts at the caret);
   // a value above 255 becomes 255.

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "platform/AccessibleText.h"
+#include "platform/Application.h"
 
 namespace {
 QString EscapePrefixes(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
@@ -259,12 +260,13 @@ void TKestCustomLabel::changeEvent(QEvent* event) {
 
 void TKestCustomLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick) OnClick(this);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+    RunGuarded([this] { OnClick(this); });
 }
 
 void TKestCustomLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   QLabel::mouseDoubleClickEvent(event);
-  if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick(this);
+  if (event->button() == Qt::LeftButton && OnDblClick) RunGuarded([this] { OnDblClick(this); });
 }
 
 void TKestCustomLabel::UpdateAccessibleText(const QString& shownBefore) {

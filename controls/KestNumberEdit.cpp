@@ -7,6 +7,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "platform/Application.h"
+
 namespace {
 // Applies the case and length rules to every text the edit is about to show.
 class TTextRule : public QValidator {
@@ -50,10 +52,10 @@ TCustomNumberEdit::TCustomNumberEdit(QWidget* parent) : QLineEdit(parent) {
     caret -= excess;
     return QValidator::Acceptable;
   }));
-  connect(this, &QLineEdit::textChanged, this, [this] {
+  connect(this, &QLineEdit::textChanged, this, Guarded([this] {
     ShownLength = static_cast<int>(text().size());
     if (FAllowImmediateValueChange) ParseValueText();
-  });
+  }));
   FormatValueText();
 }
 
@@ -200,7 +202,8 @@ void TCustomNumberEdit::KeyPress(QKeyEvent* event) {
 void TCustomNumberEdit::keyPressEvent(QKeyEvent* event) {
   if (OnKeyDown) {
     int key = event->key();
-    OnKeyDown(this, key, event->modifiers());
+    // A handler that fails takes the key.
+    if (!RunGuarded([&] { OnKeyDown(this, key, event->modifiers()); })) key = 0;
     if (key == 0) {
       event->accept();
       return;

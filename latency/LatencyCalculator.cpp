@@ -21,6 +21,7 @@
 #include "latency/PlimsolNetworkButton.h"
 #include "latency/PlimsolNetworkButtonForm.h"
 #include "latency/SampleChain.h"
+#include "platform/Application.h"
 #include "platform/Hint.h"
 #include "platform/Registry.h"
 
@@ -53,17 +54,17 @@ TLatencyCalculator::TLatencyCalculator(const bool& loading, QAction* editCopyIte
 
   CreateLatencyStatsPage();
   CreateLatencyGraphsPage();
-  connect(LatencyPageControl, &QTabWidget::currentChanged, this, [this] { LatencyPageControlChange(); });
+  connect(LatencyPageControl, &QTabWidget::currentChanged, this, Guarded([this] { LatencyPageControlChange(); }));
   // A page is left when the focus moves out of it; a window losing the focus
   // to another program is no exit from a page.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+  connect(qApp, &QApplication::focusChanged, this, Guarded([this](QWidget* old, QWidget* now) {
     const std::pair<QWidget*, void (TLatencyCalculator::*)()> exits[] = {
         {NetworkSetupTabSheet, &TLatencyCalculator::NetworkSetupTabSheetExit},
         {LatencyStatsTabSheet, &TLatencyCalculator::LatencyStatsTabSheetExit},
         {LatencyGraphsTabSheet, &TLatencyCalculator::LatencyGraphsTabSheetExit}};
     for (const auto& [page, exit] : exits)
       if (old && now && page->isAncestorOf(old) && !page->isAncestorOf(now)) (this->*exit)();
-  });
+  }));
 }
 
 // The server keeps to the bottom right corner as the panel grows and shrinks.

@@ -11,6 +11,7 @@
 #include "latency/LatencyCalculator.h"
 #include "latency/PlimsolNetworkButton.h"
 #include "latency/PlimsolRainbowBar.h"
+#include "platform/Application.h"
 
 namespace {
 constexpr QSize PageDesignSize(265, 246);
@@ -74,7 +75,7 @@ void TLatencyCalculator::CreateLatencyGraphsPage() {
   CopyLatencyGraphsButton = NewClipboardButton(LatencyGraphsCanvasPanel, "CopyLatencyGraphsButton",
                                                "Copy latency graphs to clipboard");
   CopyLatencyGraphsButton->setFixedSize(25, 25);
-  connect(CopyLatencyGraphsButton, &QToolButton::clicked, this, [this] { CopyLatencyGraphsButtonClick(); });
+  connect(CopyLatencyGraphsButton, &QToolButton::clicked, this, Guarded([this] { CopyLatencyGraphsButtonClick(); }));
   layout->AddWidget(CopyLatencyGraphsButton, QRect(240, 0, 25, 25), akTop | akRight);
 
   Panel1 = new TKestCustomPanel(LatencyGraphsCanvasPanel);

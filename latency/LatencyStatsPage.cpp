@@ -13,6 +13,7 @@
 #include "latency/LatencyCalculator.h"
 #include "latency/LatencyFormat.h"
 #include "latency/PlimsolNetworkButton.h"
+#include "platform/Application.h"
 #include "platform/Hint.h"
 #include "platform/RadioGroup.h"
 
@@ -45,7 +46,7 @@ void TLatencyCalculator::CreateLatencyStatsPage() {
   CopyLatencyStatsButton = NewClipboardButton(LatencyStatsTabSheet, "CopyLatencyStatsButton",
                                               "Copy latancy statistics table to clipboard");
   CopyLatencyStatsButton->setFixedSize(CopyButtonSize, CopyButtonSize);
-  connect(CopyLatencyStatsButton, &QToolButton::clicked, this, [this] { CopyLatencyStatsButtonClick(); });
+  connect(CopyLatencyStatsButton, &QToolButton::clicked, this, Guarded([this] { CopyLatencyStatsButtonClick(); }));
 
   // The button shares the group's caption line, so the group keeps the page's whole width.
   auto* top = new QGridLayout;

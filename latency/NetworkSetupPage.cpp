@@ -12,6 +12,7 @@
 #include "latency/LatencyCalculator.h"
 #include "latency/NetworkLayout.h"
 #include "latency/PlimsolNetworkButton.h"
+#include "platform/Application.h"
 #include "platform/Hint.h"
 
 namespace {
@@ -50,11 +51,12 @@ void TLatencyCalculator::CreateNetworkSetupPage() {
   ResetNetworkButton = NewToolButton(NetworkSetupToolBar, "ResetNetworkButton", "Reset", "Clear all networks");
   MoveNetworkRightButton = NewToolButton(NetworkSetupToolBar, "MoveNetworkRightButton", ">>",
                                          "Move currently selected network right");
-  connect(MoveNetworkLeftButton, &QToolButton::clicked, this, [this] { MoveNetworkButtonClick(MoveNetworkLeftButton); });
+  connect(MoveNetworkLeftButton, &QToolButton::clicked, this,
+          Guarded([this] { MoveNetworkButtonClick(MoveNetworkLeftButton); }));
   connect(MoveNetworkRightButton, &QToolButton::clicked, this,
-          [this] { MoveNetworkButtonClick(MoveNetworkRightButton); });
-  connect(NewNetworkButton, &QToolButton::clicked, this, [this] { NewNetworkButtonClick(); });
-  connect(ResetNetworkButton, &QToolButton::clicked, this, [this] { ResetNetworkButtonClick(); });
+          Guarded([this] { MoveNetworkButtonClick(MoveNetworkRightButton); }));
+  connect(NewNetworkButton, &QToolButton::clicked, this, Guarded([this] { NewNetworkButtonClick(); }));
+  connect(ResetNetworkButton, &QToolButton::clicked, this, Guarded([this] { ResetNetworkButtonClick(); }));
   layout->AddWidget(NetworkSetupToolBar, QRect(0, 0, 237, 29), akLeft | akTop | akRight);
 
   // The chain can be edited without a mouse: the tool bar's commands have keys.
@@ -73,7 +75,7 @@ void TLatencyCalculator::CreateNetworkSetupPage() {
   CopyNetworkSetupButton = NewClipboardButton(NetworkSetupTabSheet, "CopyNetworkSetupButton",
                                               "Copy network setup to clipboard");
   CopyNetworkSetupButton->setFixedSize(25, 25);
-  connect(CopyNetworkSetupButton, &QToolButton::clicked, this, [this] { CopyNetworkSetupButtonClick(); });
+  connect(CopyNetworkSetupButton, &QToolButton::clicked, this, Guarded([this] { CopyNetworkSetupButtonClick(); }));
   layout->AddWidget(CopyNetworkSetupButton, QRect(240, 0, 25, 25), akTop | akRight);
 
   NetworkSetupPanel = new TCanvasPanel(NetworkSetupTabSheet);
@@ -93,15 +95,16 @@ void TLatencyCalculator::CreateNetworkSetupPage() {
 
   NetworkSetupPopupMenu = new QMenu(NetworkSetupPanel);
   NetworkSetupPopupMenu->setObjectName("NetworkSetupPopupMenu");
-  NewNetworkItem = NetworkSetupPopupMenu->addAction("&Insert Network", this, [this] { NewNetworkButtonClick(); });
+  NewNetworkItem =
+      NetworkSetupPopupMenu->addAction("&Insert Network", this, Guarded([this] { NewNetworkButtonClick(); }));
   NewNetworkItem->setObjectName("NewNetworkItem");
   RemoveNetworkMenu = NetworkSetupPopupMenu->addMenu("&Remove Network");
   RemoveNetworkMenu->setObjectName("RemoveNetworkMenu");
   RemoveNetworkItem = RemoveNetworkMenu->menuAction();
   RemoveNetworkItem->setObjectName("RemoveNetworkItem");
   RemoveNetworkItem->setVisible(false);
-  connect(RemoveNetworkMenu, &QMenu::aboutToShow, this, [this] { RemoveNetworkItemClick(); });
-  connect(RemoveNetworkMenu, &QMenu::triggered, this, [this](QAction* entry) { RemoveSubmenuClick(entry); });
+  connect(RemoveNetworkMenu, &QMenu::aboutToShow, this, Guarded([this] { RemoveNetworkItemClick(); }));
+  connect(RemoveNetworkMenu, &QMenu::triggered, this, Guarded([this](QAction* entry) { RemoveSubmenuClick(entry); }));
   NetworkSetupPanel->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(NetworkSetupPanel, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { NetworkSetupPopupMenu->popup(NetworkSetupPanel->mapToGlobal(at)); });

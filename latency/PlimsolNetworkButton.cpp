@@ -10,6 +10,7 @@
 #include "latency/LatencyModel.h"
 #include "latency/NetworkLayout.h"
 #include "latency/PlimsolNetworkButtonForm.h"
+#include "platform/Application.h"
 #include "platform/Hint.h"
 #include "platform/Shell.h"
 
@@ -23,11 +24,12 @@ TNetworkButton::TNetworkButton(QWidget* parent)
   setIconSize(QSize(GlyphSize, GlyphSize));
   PropertiesAction = Menu->addAction("Properties...");
   PropertiesAction->setObjectName("PropertiesEntry");
-  connect(PropertiesAction, &QAction::triggered, this, [this] { GetNetworkButtonForm(true, window())->ShowFor(this); });
+  connect(PropertiesAction, &QAction::triggered, this,
+          Guarded([this] { GetNetworkButtonForm(true, window())->ShowFor(this); }));
   RemoveSeparator = Menu->addSeparator();
   RemoveAction = Menu->addAction("Remove");
   RemoveAction->setObjectName("RemoveEntry");
-  connect(RemoveAction, &QAction::triggered, this, [this] { DoRemove(); });
+  connect(RemoveAction, &QAction::triggered, this, Guarded([this] { DoRemove(); }));
   LoadGlyph();
   SetHint(this, NetworkName());
   setAccessibleName(NetworkName());
@@ -64,7 +66,8 @@ void TNetworkButton::SetRemoveEntriesVisible(bool visible) {
 void TNetworkButton::mousePressEvent(QMouseEvent* event) {
   QPushButton::mousePressEvent(event);
   const QPoint at = event->position().toPoint();
-  if (OnMouseDown) OnMouseDown(this, event->button(), event->modifiers(), at.x(), at.y());
+  if (OnMouseDown && !RunGuarded([&] { OnMouseDown(this, event->button(), event->modifiers(), at.x(), at.y()); }))
+    return;
   if (event->button() == Qt::RightButton) {
     event->accept();
     Menu->popup(mapToGlobal(at));

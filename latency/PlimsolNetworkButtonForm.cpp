@@ -118,7 +118,7 @@ TNetworkButtonForm::TNetworkButtonForm(QWidget* owner)
     button->setGeometry(left, NetworkButtonTop, 65, 25);
     button->setAutoDefault(false);
     // A failure (a bandwidth that is no number) is shown, and the dialog stays open.
-    connect(button, &QPushButton::clicked, this, [this, button] { RunGuarded([&] { ButtonClick(button); }); });
+    connect(button, &QPushButton::clicked, this, Guarded([this, button] { ButtonClick(button); }));
     return button;
   };
   OKButton = newButton("OKButton", "&OK", 8);
@@ -134,8 +134,8 @@ TNetworkButtonForm::TNetworkButtonForm(QWidget* owner)
   setTabOrder(OKButton, CancelButton);
   setTabOrder(CancelButton, ApplyButton);
 
-  connect(TopologyComboBox, &QComboBox::activated, this, [this] { TopologyComboBoxChange(); });
-  connect(TopologyComboBox->lineEdit(), &QLineEdit::textEdited, this, [this] { TopologyComboBoxChange(); });
+  connect(TopologyComboBox, &QComboBox::activated, this, Guarded([this] { TopologyComboBoxChange(); }));
+  connect(TopologyComboBox->lineEdit(), &QLineEdit::textEdited, this, Guarded([this] { TopologyComboBoxChange(); }));
   for (QComboBox* combo : {TopologyComboBox, BandwidthComboBox}) {
     combo->installEventFilter(this);
     combo->lineEdit()->installEventFilter(this);

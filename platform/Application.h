@@ -1,10 +1,16 @@
 #pragma once
-// The application object and the error handler behind it: no exception thrown
-// by a handler ever crosses a Qt frame; each one is shown in an error box.
+// The error handler: an exception thrown by a handler is shown in an error box
+// and the program goes on. It is caught where the program's code is entered from
+// Qt's (a slot, a control raising its event), never across Qt's own frames: Qt
+// is built without exception support, and unwinding its frames leaks what they hold.
 #include <QApplication>
+#include <concepts>
 #include <exception>
 #include <functional>
+#include <utility>
 
+// The last resort for an exception that no guard caught lower down: shown, and
+// the program goes on.
 class TApplication : public QApplication {
  public:
   TApplication(int& argc, char** argv);
@@ -17,3 +23,12 @@ void ShowCurrentException();
 // Runs `action`; an exception it throws is shown in an error box instead of
 // propagating. Returns false when one was thrown.
 bool RunGuarded(const std::function<void()>& action);
+
+// `handler` as a slot for QObject::connect, run as RunGuarded runs an action. It
+// takes as many of the signal's arguments as the handler does.
+template <typename Handler>
+auto Guarded(Handler handler) {
+  return [handler = std::move(handler)]<typename... Args>(Args&&... args) -> void
+    requires std::invocable<const Handler&, Args...>
+  { RunGuarded([&] { handler(std::forward<Args>(args)...); }); };
+}

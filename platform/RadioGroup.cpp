@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/Application.h"
+
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent) {
   auto* layout = new QVBoxLayout(this);
@@ -17,9 +19,9 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidg
   }
   // Follows the checked button however it was chosen: a click, the arrow
   // keys, code, or an assistive technology's press or toggle action.
-  connect(Group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+  connect(Group, &QButtonGroup::idToggled, this, Guarded([this](int id, bool checked) {
     if (checked) SetItemIndex(id);
-  });
+  }));
 }
 
 void TRadioGroup::SetItemIndex(int index) {

@@ -8,8 +8,6 @@
 #include <QStandardPaths>
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <functional>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -81,6 +79,7 @@ TSubtreeCache& SubtreeCache() {
 struct TKeyText {
   std::string Text;
   TRegFileIdentity Identity;
+  bool Readable = true;
 };
 
 TKeyText ReadKeyText(const std::string& keyPath) {
@@ -95,7 +94,7 @@ TKeyText ReadKeyText(const std::string& keyPath) {
   }
   const TFileText contents = ReadRegistryFile();
   const std::string_view text = contents.Text();
-  TKeyText read{JoinedSpans(text, FindRegistryKey(text, keyPath).Subtree), identity};
+  TKeyText read{JoinedSpans(text, FindRegistryKey(text, keyPath).Subtree), identity, contents.Readable};
   if (contents.Readable && IdentityOf(path) == identity) {
     const std::lock_guard guard(cache.Lock);
     cache.File = path;
@@ -106,11 +105,16 @@ TKeyText ReadKeyText(const std::string& keyPath) {
   return read;
 }
 
-// Applies `change` to the key's values as the file holds them now and saves the
-// file with the key's sections replaced, under the lock that keeps other
-// instances from saving at the same time. Returns the key's values as saved.
-TRegDocument SaveChanged(const std::string& keyPath, const std::function<bool(TRegDocument&)>& change,
-                         const QString& rejected) {
+// Copies the values of `from` into `into`.
+void AddValues(TRegDocument& into, const TRegDocument& from) {
+  for (const auto& key : from.Keys())
+    for (const auto& [name, value] : key.Values) into.SetValue(key.Path, name, value);
+}
+
+// Saves the values of `written` (in any number of keys) into the file as it is
+// now, with only those keys' sections replaced, under the lock that keeps other
+// instances from saving at the same time. Returns those keys' values as saved.
+TRegDocument SaveValues(const TRegDocument& written) {
   const QString path = RegistryFilePath();
   const QString cannotSave = QStringLiteral("The settings could not be saved in %1.").arg(path);
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) Fail(cannotSave);
@@ -120,19 +124,23 @@ TRegDocument SaveChanged(const std::string& keyPath, const std::function<bool(TR
   // Saving what little could be read would destroy the rest.
   if (!contents.Readable) Fail(cannotSave + QStringLiteral(" The file cannot be read."));
   const std::string_view text = contents.Text();
-  const TRegKeySections sections = FindRegistryKey(text, keyPath);
-  TRegDocument document = ParseRegistryKey(text, sections);
-  if (!change(document)) Fail(rejected);
+  std::vector<TRegKeySections> sections;
+  for (const auto& key : written.Keys())
+    if (!key.Values.empty()) sections.push_back(FindRegistryKey(text, key.Path));
+  TRegDocument document = ParseRegistryKeys(text, sections);
+  AddValues(document, written);
   std::string storage;
-  const auto pieces = ReplaceRegistryKey(text, sections, *document.FindKey(keyPath), storage);
+  const auto pieces = ReplaceRegistryKeys(text, sections, document, storage);
   if (!pieces) return document;
   QSaveFile file(path);
-  bool written = file.open(QIODevice::WriteOnly);
+  bool saved = file.open(QIODevice::WriteOnly);
   for (std::string_view piece : *pieces)
-    written = written && file.write(piece.data(), static_cast<qint64>(piece.size())) == static_cast<qint64>(piece.size());
-  if (!written || !file.commit()) Fail(cannotSave + ' ' + file.errorString());
+    saved = saved && file.write(piece.data(), static_cast<qint64>(piece.size())) == static_cast<qint64>(piece.size());
+  if (!saved || !file.commit()) Fail(cannotSave + ' ' + file.errorString());
   return document;
 }
+
+thread_local TRegistryBatch* ActiveBatch = nullptr;
 
 }  // namespace
 
@@ -150,18 +158,10 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
   const std::string path = FullPath(key);
   const TKeyText read = ReadKeyText(path);
   const TRegKeySections sections = FindRegistryKey(read.Text, path);
-  if (sections.Exists) {
-    Document = ParseRegistryKey(read.Text, sections);
-    ReadFrom = read.Identity;
-  } else {
-    if (!canCreate) return false;
-    try {
-      Document = SaveChanged(path, [&](TRegDocument& document) { return document.AddKey(path); },
-                             QStringLiteral("\"%1\" is no valid key name.").arg(key));
-    } catch (const ERegistryException&) {
-      return false;
-    }
-  }
+  // An absent key is created with its first value: opening it saves nothing.
+  if (!sections.Exists && (!canCreate || !read.Readable || !TRegDocument().AddKey(path))) return false;
+  Document = ParseRegistryKeys(read.Text, {sections});
+  ReadFrom = read.Identity;
   CurrentKey = path;
   return true;
 }
@@ -176,7 +176,7 @@ void TRegistry::CloseKey() {
   CurrentKey.clear();
   ReadOnly = false;
   Updating = false;
-  Pending.clear();
+  Pending = {};
   PendingChanges = false;
   ReadFrom = std::nullopt;
 }
@@ -221,34 +221,43 @@ QByteArray TRegistry::ReadBinaryData(const QString& name) const {
 
 void TRegistry::WriteValue(const QString& name, TRegValue value) {
   if (CurrentKey.empty() || ReadOnly) Fail(QStringLiteral("No registry key is open for writing \"%1\".").arg(name));
-  std::string valueName = Utf8(name);
+  const std::string valueName = Utf8(name);
   const TRegValue* old = Document.FindValue(CurrentKey, valueName);
   PendingChanges = PendingChanges || !old || *old != value;
   if (!Document.SetValue(CurrentKey, valueName, value))
     Fail(QStringLiteral("\"%1\" is no valid setting name.").arg(name));
-  Pending.emplace_back(std::move(valueName), std::move(value));
+  Pending.SetValue(CurrentKey, valueName, std::move(value));
   if (!Updating) SavePending();
 }
 
 void TRegistry::SavePending() {
-  const auto values = std::exchange(Pending, {});
+  const TRegDocument values = std::exchange(Pending, {});
   // Values as the file held them when read need no save while the file is unchanged.
   if (!std::exchange(PendingChanges, false) && ReadFrom && *ReadFrom == IdentityOf(RegistryFilePath())) return;
   ReadFrom = std::nullopt;
-  Document = SaveChanged(
-      CurrentKey,
-      [&](TRegDocument& document) {
-        return std::all_of(values.begin(), values.end(),
-                           [&](const auto& entry) { return document.SetValue(CurrentKey, entry.first, entry.second); });
-      },
-      QStringLiteral("The settings could not be saved."));
+  if (ActiveBatch) {
+    AddValues(ActiveBatch->Pending, values);
+  } else {
+    Document = SaveValues(values);
+  }
 }
 
 void TRegistry::BeginUpdate() { Updating = true; }
 
 void TRegistry::EndUpdate() {
   Updating = false;
-  if (!Pending.empty()) SavePending();
+  if (!Pending.Keys().empty()) SavePending();
+}
+
+TRegistryBatch::TRegistryBatch() : Outer(std::exchange(ActiveBatch, this)) {}
+
+TRegistryBatch::~TRegistryBatch() {
+  if (ActiveBatch == this) ActiveBatch = Outer;
+}
+
+void TRegistryBatch::Save() {
+  if (ActiveBatch == this) ActiveBatch = Outer;
+  if (!Pending.Keys().empty()) SaveValues(std::exchange(Pending, {}));
 }
 
 void TRegistry::WriteString(const QString& name, const QString& value) {

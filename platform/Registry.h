@@ -77,7 +77,27 @@ class TRegistry {
   std::string CurrentKey;   // full path of the open key; empty when none is open
   bool ReadOnly = false;
   bool Updating = false;
-  std::vector<std::pair<std::string, TRegValue>> Pending;  // written, not yet saved
+  TRegDocument Pending;     // written, not yet saved
   bool PendingChanges = false;  // a pending value differs from the value read
   std::optional<TRegFileIdentity> ReadFrom;  // the file that Document was read from, while known
+};
+
+// Gathers what every TRegistry of this thread writes, in any key, from its
+// creation to Save(), which saves it all with one re-read and one save of the
+// file; with a large file each save is costly. Destroyed unsaved, it drops what
+// it gathered. A batch begun inside another gathers until its own Save().
+class TRegistryBatch {
+ public:
+  TRegistryBatch();
+  ~TRegistryBatch();
+  TRegistryBatch(const TRegistryBatch&) = delete;
+  TRegistryBatch& operator=(const TRegistryBatch&) = delete;
+
+  // Ends the batch; throws ERegistryException as a write does.
+  void Save();
+
+ private:
+  friend class TRegistry;
+  TRegistryBatch* Outer;
+  TRegDocument Pending;  // values that differ from those read, or read from a file changed since
 };

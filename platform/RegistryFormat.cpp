@@ -495,6 +495,7 @@ bool IsRegistryKeyAtOrBelow(std::string_view path, std::string_view root) {
 
 TRegKeySections FindRegistryKey(std::string_view text, std::string_view path) {
   TRegKeySections found;
+  found.Path = path;
   if (!IsKeyPath(path)) return found;
   std::vector<std::string_view> ancestors;
   for (auto end = path.find('\\'); end != std::string_view::npos; end = path.find('\\', end + 1))
@@ -548,32 +549,79 @@ std::string JoinedSpans(std::string_view text, const std::vector<std::pair<std::
   return joined;
 }
 
-TRegDocument ParseRegistryKey(std::string_view text, const TRegKeySections& sections) {
-  return ParseRegistryFile(JoinedSpans(text, sections.Spans));
+TRegDocument ParseRegistryKeys(std::string_view text, const std::vector<TRegKeySections>& keys) {
+  std::string joined;
+  // A key's last section may end the file inside a line; the next key's must start a line.
+  for (const TRegKeySections& key : keys) joined += JoinedSpans(text, key.Spans) + std::string(LineEnd);
+  return ParseRegistryFile(joined);
 }
 
-std::optional<std::vector<std::string_view>> ReplaceRegistryKey(std::string_view text,
-                                                                const TRegKeySections& sections,
-                                                                const TRegDocument::TKey& key, std::string& storage) {
+std::optional<std::vector<std::string_view>> ReplaceRegistryKeys(std::string_view text,
+                                                                 const std::vector<TRegKeySections>& keys,
+                                                                 const TRegDocument& document, std::string& storage) {
   storage.clear();
-  if (sections.Spans.empty()) {
-    if (text.empty()) {
-      storage = Header;
-      storage += LineEnd;
-      storage += LineEnd;
-    } else if (!IsLineBreak(text.back())) {
-      storage = LineEnd;
-    }
-    for (const std::string& ancestor : sections.Unsectioned) AppendSection(storage, {ancestor, {}});
-    AppendSection(storage, key);
-    return std::vector<std::string_view>{text, storage};
+  auto sectionOf = [&](const std::string& path) {
+    const TRegDocument::TKey* key = document.FindKey(path);
+    return key ? *key : TRegDocument::TKey{path, {}};
+  };
+  // Text [Begin, End) is replaced by storage [From, To).
+  struct TEdit {
+    std::size_t Begin, End, From, To;
+  };
+  std::vector<TEdit> edits;
+  bool changed = false;
+  for (const TRegKeySections& key : keys) {
+    if (key.Spans.empty()) continue;
+    const std::size_t from = storage.size();
+    AppendSection(storage, sectionOf(key.Path));
+    const auto& [firstBegin, firstEnd] = key.Spans.front();
+    changed = changed || key.Spans.size() > 1 ||
+              text.substr(firstBegin, firstEnd - firstBegin) != std::string_view(storage).substr(from);
+    edits.push_back({firstBegin, firstEnd, from, storage.size()});
+    for (std::size_t k = 1; k < key.Spans.size(); ++k)
+      edits.push_back({key.Spans[k].first, key.Spans[k].second, storage.size(), storage.size()});
   }
-  AppendSection(storage, key);
-  const auto& [firstBegin, firstEnd] = sections.Spans.front();
-  if (sections.Spans.size() == 1 && text.substr(firstBegin, firstEnd - firstBegin) == storage) return std::nullopt;
-  std::vector<std::string_view> pieces{text.substr(0, firstBegin), storage};
-  for (std::size_t k = 1; k < sections.Spans.size(); ++k)
-    pieces.push_back(text.substr(sections.Spans[k - 1].second, sections.Spans[k].first - sections.Spans[k - 1].second));
-  pieces.push_back(text.substr(sections.Spans.back().second));
-  return pieces;
+  std::sort(edits.begin(), edits.end(), [](const TEdit& a, const TEdit& b) { return a.Begin < b.Begin; });
+  // Pieces as offsets first: views into `storage` are taken once it has stopped growing.
+  struct TPiece {
+    bool Stored;
+    std::size_t Begin, End;
+  };
+  std::vector<TPiece> pieces;
+  std::size_t kept = 0;
+  for (const TEdit& edit : edits) {
+    pieces.push_back({false, kept, edit.Begin});
+    pieces.push_back({true, edit.From, edit.To});
+    kept = edit.End;
+  }
+  pieces.push_back({false, kept, text.size()});
+
+  std::vector<std::string> appended;
+  auto append = [&](const std::string& path) {
+    if (std::any_of(appended.begin(), appended.end(), [&](const std::string& done) { return SameName(done, path); }))
+      return;
+    // A rewritten section that ends the file ends in a line break.
+    if (appended.empty() && (edits.empty() || edits.back().End != text.size())) {
+      if (text.empty())
+        storage += std::string(Header) + std::string(LineEnd) + std::string(LineEnd);
+      else if (!IsLineBreak(text.back()))
+        storage += LineEnd;
+    }
+    appended.push_back(path);
+    AppendSection(storage, sectionOf(path));
+  };
+  const std::size_t tail = storage.size();
+  for (const TRegKeySections& key : keys) {
+    if (!key.Spans.empty()) continue;
+    for (const std::string& ancestor : key.Unsectioned) append(ancestor);
+    append(key.Path);
+  }
+  if (!changed && appended.empty()) return std::nullopt;
+
+  std::vector<std::string_view> views;
+  for (const TPiece& piece : pieces)
+    views.push_back(piece.Stored ? std::string_view(storage).substr(piece.Begin, piece.End - piece.Begin)
+                                 : text.substr(piece.Begin, piece.End - piece.Begin));
+  views.push_back(std::string_view(storage).substr(tail));
+  return views;
 }

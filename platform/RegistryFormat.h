@@ -85,6 +85,7 @@ std::optional<std::string> Utf16FileText(std::string_view bytes);
 bool IsRegistryKeyAtOrBelow(std::string_view path, std::string_view root);
 
 struct TRegKeySections {
+  std::string Path;  // the key's full path, as asked for
   std::vector<std::pair<std::size_t, std::size_t>> Spans;    // [begin, end) of the key's own sections
   std::vector<std::pair<std::size_t, std::size_t>> Subtree;  // of the key's and those of the keys below it
   std::vector<std::string> Unsectioned;  // the key's ancestors without a section of their own, root first
@@ -96,13 +97,14 @@ TRegKeySections FindRegistryKey(std::string_view text, std::string_view path);
 // for the key and every key below it as the whole file does.
 std::string JoinedSpans(std::string_view text, const std::vector<std::pair<std::size_t, std::size_t>>& spans);
 
-// The key's values, read from its own sections alone.
-TRegDocument ParseRegistryKey(std::string_view text, const TRegKeySections& sections);
+// The keys' values, read from their own sections alone.
+TRegDocument ParseRegistryKeys(std::string_view text, const std::vector<TRegKeySections>& keys);
 
-// The text of the file with the key's sections replaced by one section holding
-// `key` (in the place of the first, or appended after sections for its missing
-// ancestors), as pieces to be written in order: views into `text` and into
+// The text of the file with the sections of each of `keys` replaced by one section
+// holding that key's values in `document`: in the place of its first section or,
+// for a key that has none, appended after sections for its missing ancestors. The
+// result comes as pieces to be written in order: views into `text` and into
 // `storage`. Nothing when the file would not change.
-std::optional<std::vector<std::string_view>> ReplaceRegistryKey(std::string_view text,
-                                                                const TRegKeySections& sections,
-                                                                const TRegDocument::TKey& key, std::string& storage);
+std::optional<std::vector<std::string_view>> ReplaceRegistryKeys(std::string_view text,
+                                                                 const std::vector<TRegKeySections>& keys,
+                                                                 const TRegDocument& document, std::string& storage);

@@ -4,6 +4,7 @@
 #include <QAccessible>
 
 #include "platform/AccessibleText.h"
+#include "platform/Application.h"
 
 namespace {
 // Qt's own combo box interface names a combo box on Linux by its current
@@ -48,9 +49,9 @@ TValueComboBox::TValueComboBox(QWidget* parent) : QComboBox(parent) {
   static const bool accessibleFactoryInstalled = (QAccessible::installFactory(ValueComboBoxAccessibleFactory), true);
   (void)accessibleFactoryInstalled;
   setEditable(false);
-  connect(this, &QComboBox::activated, this, [this] {
+  connect(this, &QComboBox::activated, this, Guarded([this] {
     if (OnClick) OnClick(this);
-  });
+  }));
   // Qt reports the new value; the text changes too, for readers that follow the text.
   connect(this, &QComboBox::currentTextChanged, this, [this](const QString& text) {
     if (QAccessible::isActive() && text != ShownText) {

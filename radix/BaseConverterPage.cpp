@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "controls/KestNumberEdit.h"
+#include "platform/Application.h"
 #include "platform/Hint.h"
 #include "platform/RadioGroup.h"
 #include "radix/NumberWidth.h"
@@ -38,7 +39,7 @@ void TRadixerCalculator::CreateBaseConverterPage() {
     edit->OnKeyDown = [this](QObject* sender, int& key, Qt::KeyboardModifiers shift) {
       NumberEditKeyDown(sender, key, shift);
     };
-    connect(button, &QToolButton::clicked, this, [this, button] { NumClipboardButtonClick(button); });
+    connect(button, &QToolButton::clicked, this, Guarded([this, button] { NumClipboardButtonClick(button); }));
   };
   addField(DecLabel, "DecLabel", "&Decimal (base 10)", DecNumberEdit, "DecNumberEdit", nsDecimal, DecClipboardButton,
            "DecClipboardButton", "Copy decimal number to clipboard");
@@ -59,8 +60,8 @@ void TRadixerCalculator::CreateBaseConverterPage() {
   };
   addButton(ClearButton, "ClearButton", "C&lear", "Clears the current value by setting it to zero");
   addButton(InvertButton, "InvertButton", "&Invert", "Inverts the current value by performing a bitwise NOT");
-  connect(ClearButton, &QPushButton::clicked, this, [this] { ClearButtonClick(ClearButton); });
-  connect(InvertButton, &QPushButton::clicked, this, [this] { InvertButtonClick(InvertButton); });
+  connect(ClearButton, &QPushButton::clicked, this, Guarded([this] { ClearButtonClick(ClearButton); }));
+  connect(InvertButton, &QPushButton::clicked, this, Guarded([this] { InvertButtonClick(InvertButton); }));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(ClearButton);

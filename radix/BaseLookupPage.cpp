@@ -56,7 +56,7 @@ void TRadixerCalculator::CreateBaseLookupPage() {
   // Flat, as the table copies through the Edit menu from the keyboard.
   BaseLookupTableClipboardButton->setFocusPolicy(Qt::NoFocus);
   connect(BaseLookupTableClipboardButton, &QToolButton::clicked, this,
-          [this] { RunGuarded([this] { BaseLookupTableClipboardButtonClick(BaseLookupTableClipboardButton); }); });
+          Guarded([this] { BaseLookupTableClipboardButtonClick(BaseLookupTableClipboardButton); }));
   range->addWidget(BaseLookupTableClipboardButton, 0, Qt::AlignTop);
 
   LookupStringGrid = new TSuperStringGrid(page);
@@ -80,7 +80,7 @@ void TRadixerCalculator::CreateBaseLookupPage() {
   setTabOrder(HexLookupFromSpinEdit, HexLookupToSpinEdit);
   setTabOrder(HexLookupToSpinEdit, LookupStringGrid);
   connect(RadixerPageControl, &QTabWidget::currentChanged, this,
-          [this] { RunGuarded([this] { RadixerPageControlChange(RadixerPageControl); }); });
+          Guarded([this] { RadixerPageControlChange(RadixerPageControl); }));
 }
 
 void TRadixerCalculator::InitLookupTable() {

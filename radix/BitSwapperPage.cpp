@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "controls/KestNumberEdit.h"
+#include "platform/Application.h"
 #include "platform/Hint.h"
 #include "platform/RadioGroup.h"
 #include "radix/BitSwap.h"
@@ -28,7 +29,7 @@ void TRadixerCalculator::CreateBitSwapperPage() {
     label = field.Label;
     edit = field.Edit;
     button = field.ClipboardButton;
-    connect(button, &QToolButton::clicked, this, [this, button] { NumClipboardButtonClick(button); });
+    connect(button, &QToolButton::clicked, this, Guarded([this, button] { NumClipboardButtonClick(button); }));
   };
   addField(SwapLabel, "SwapLabel", "Original &Value", BitOriginalNumberEdit, "BitOriginalNumberEdit",
            BitOriginalClipboardButton, "BitOriginalClipboardButton", "Copy original value to clipboard");

@@ -7,6 +7,7 @@
 #include "controls/KestGlobal.h"
 #include "controls/KestLabel.h"
 #include "controls/KestNumberEdit.h"
+#include "platform/Application.h"
 #include "platform/Collation.h"
 #include "platform/DefaultButton.h"
 #include "platform/Hint.h"
@@ -40,7 +41,8 @@ void TRadixerCalculator::CreateOUIFinderPage() {
   Label28 = oui.Label;
   OUINumberEdit = oui.Edit;
   OUIClipboardButton = oui.ClipboardButton;
-  connect(OUIClipboardButton, &QToolButton::clicked, this, [this] { NumClipboardButtonClick(OUIClipboardButton); });
+  connect(OUIClipboardButton, &QToolButton::clicked, this,
+          Guarded([this] { NumClipboardButtonClick(OUIClipboardButton); }));
   SetHint(OUINumberEdit, "Enter an OUI (in hexadecimal) to search for");
   OUINumberEdit->SetNumberStyle(nsHexadecimal);
   OUINumberEdit->SetDigits(6);
@@ -55,7 +57,7 @@ void TRadixerCalculator::CreateOUIFinderPage() {
   SetHint(OUISearchButton, "Press to start search");
   // Enter in the OUI field searches through OUINumberEditKeyDown, elsewhere in the calculator through this.
   SetDefaultButton(OUISearchButton, this);
-  connect(OUISearchButton, &QPushButton::clicked, this, [this] { OUISearchButtonClick(OUISearchButton); });
+  connect(OUISearchButton, &QPushButton::clicked, this, Guarded([this] { OUISearchButtonClick(OUISearchButton); }));
   oui.Row->addSpacing(4);
   oui.Row->addWidget(OUISearchButton);
   layout->addSpacing(4);

@@ -10,6 +10,7 @@
 #include "app/WrapMessage.h"
 #include "controls/ClipboardButton.h"
 #include "controls/KestIPAddrEdit.h"
+#include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Hint.h"
@@ -34,7 +35,7 @@ TSubnetCalculator::TSubnetCalculator(const bool& loading, QAction* allow1SubnetB
   };
   IPAddressClipboardButton = NewClipboardButton(this, "IPAddressClipboardButton", "Copy IP address to clipboard");
   connect(IPAddressClipboardButton, &QToolButton::clicked, this,
-          [this] { IPAddressClipboardButtonClick(IPAddressClipboardButton); });
+          Guarded([this] { IPAddressClipboardButtonClick(IPAddressClipboardButton); }));
   addressRow->addWidget(IPAddressLabel);
   addressRow->addWidget(IPAddressEdit, 1);
   addressRow->addWidget(IPAddressClipboardButton);
@@ -58,9 +59,9 @@ TSubnetCalculator::TSubnetCalculator(const bool& loading, QAction* allow1SubnetB
   CreateSubnetHostPage();
   CreateSupernetPage();
   connect(IPSubnetPageControl, &QTabWidget::currentChanged, this,
-          [this] { IPSubnetPageControlChange(IPSubnetPageControl); });
+          Guarded([this] { IPSubnetPageControlChange(IPSubnetPageControl); }));
   connect(OptionsAllow1SubnetBitItem, &QAction::triggered, this,
-          [this] { OptionsAllow1SubnetBitItemClick(OptionsAllow1SubnetBitItem); });
+          Guarded([this] { OptionsAllow1SubnetBitItemClick(OptionsAllow1SubnetBitItem); }));
 }
 
 AddressClass TSubnetCalculator::CurrentClass() const { return AddressClassOf(AddressTypeRadioGroup->ItemIndex()); }

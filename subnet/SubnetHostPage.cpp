@@ -14,6 +14,7 @@
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
 #include "controls/RangeFillLock.h"
+#include "platform/Application.h"
 #include "platform/Hint.h"
 #include "platform/Shell.h"
 #include "subnet/SubnetCalculator.h"
@@ -47,7 +48,7 @@ void TSubnetCalculator::CreateSubnetHostPage() {
   SubnetHostTableClipboardButton =
       NewClipboardButton(page, "SubnetHostTableClipboardButton", "Copy subnets/hosts table to clipboard");
   connect(SubnetHostTableClipboardButton, &QToolButton::clicked, this,
-          [this] { SubnetHostTableClipboardButtonClick(SubnetHostTableClipboardButton); });
+          Guarded([this] { SubnetHostTableClipboardButtonClick(SubnetHostTableClipboardButton); }));
   range->addWidget(SubnetHostTableClipboardButton);
   layout->addLayout(range);
 

@@ -37,6 +37,7 @@ class MainFormTest : public testing::Test {
 TEST_F(MainFormTest, FirstStartShowsTheSubnetCalculator) {
   TMainForm form;
   form.FormCreate();
+  EXPECT_FALSE(QFile::exists(RegistryFilePath())) << "nothing is saved at start-up";
   EXPECT_EQ(form.windowTitle(), "Orvane Calculator");
   EXPECT_EQ(form.size(), QSize(297, 455));
   EXPECT_EQ(form.minimumSize(), QSize(297, 455));

@@ -328,17 +328,28 @@ TEST(IPAddressEdit, HandlerMaySetTheAddressAndMoveTheFocus) {
 }
 
 TEST(IPAddressEdit, FailingHandlerLeavesLaterEventsWorking) {
-  TMessageRecorder recorder;
-  TForm form;
-  form.Handler = [&form](int, std::uint8_t&) {
-    if (form.Events.size() == 1) throw std::runtime_error("handler failed");
-  };
-  form.EnterByTab();
-  form.Press("1.");  // the failed move leaves the caret in the first field
-  form.Press("2.");
-  ASSERT_EQ(recorder.Messages.size(), 1u);
-  EXPECT_EQ(recorder.Messages[0].Text, "handler failed");
-  EXPECT_EQ(form.Events, (TEvents{{0, 1}, {0, 12}}));
+  for (const bool byMouse : {false, true}) {
+    SCOPED_TRACE(byMouse ? "field left by a click" : "field left by a dot");
+    TMessageRecorder recorder;
+    TForm form;
+    form.Handler = [&form](int, std::uint8_t&) {
+      if (form.Events.size() == 1) throw std::runtime_error("handler failed");
+    };
+    const auto leaveField = [&] {
+      if (byMouse)
+        QTest::mouseClick(form.Edit, Qt::LeftButton, {}, form.FieldCenter(1));
+      else
+        form.Press(".");
+    };
+    form.EnterByTab();
+    form.Press("1");
+    leaveField();  // the failed move leaves the caret in the first field
+    form.Press("2");
+    leaveField();
+    ASSERT_EQ(recorder.Messages.size(), 1u);
+    EXPECT_EQ(recorder.Messages[0].Text, "handler failed");
+    EXPECT_EQ(form.Events, (TEvents{{0, 1}, {0, 12}}));
+  }
 }
 
 TEST(IPAddressEdit, Paste) {

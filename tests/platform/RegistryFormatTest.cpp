@@ -228,7 +228,7 @@ void ExpectKeysReadAlikeOnTheirOwn(std::string_view input, const TRegDocument& d
       if (!key.Path.starts_with("HKEY_CURRENT_USER\\Software\\") && source.data() == subtree.data()) continue;
       const TRegKeySections sections = FindRegistryKey(source, key.Path);
       EXPECT_TRUE(sections.Exists) << key.Path;
-      const TRegDocument own = ParseRegistryKey(source, sections);
+      const TRegDocument own = ParseRegistryKeys(source, {sections});
       const TRegDocument::TKey* alone = own.FindKey(key.Path);
       EXPECT_EQ(alone ? alone->Values : decltype(key.Values){}, key.Values) << key.Path;
     }
@@ -283,10 +283,10 @@ std::string Joined(const std::vector<std::string_view>& pieces) {
 // Sets "New" in the key and returns the file's new text.
 std::string WithNewValue(std::string_view text, const std::string& path) {
   const TRegKeySections sections = FindRegistryKey(text, path);
-  TRegDocument document = ParseRegistryKey(text, sections);
+  TRegDocument document = ParseRegistryKeys(text, {sections});
   EXPECT_TRUE(document.SetValue(path, "New", RegDWordValue(1)));
   std::string storage;
-  const auto pieces = ReplaceRegistryKey(text, sections, *document.FindKey(path), storage);
+  const auto pieces = ReplaceRegistryKeys(text, {sections}, document, storage);
   return pieces ? Joined(*pieces) : std::string(text);
 }
 
@@ -338,7 +338,7 @@ TEST(RegistryFormatTest, ANewKeyIsAppendedWithItsMissingAncestors) {
   std::string storage;
   const std::string text = WithNewValue(File("[Other]\r\n"), Key);
   const TRegKeySections sections = FindRegistryKey(text, Key);
-  EXPECT_FALSE(ReplaceRegistryKey(text, sections, *ParseRegistryKey(text, sections).FindKey(Key), storage));
+  EXPECT_FALSE(ReplaceRegistryKeys(text, {sections}, ParseRegistryKeys(text, {sections}), storage));
 }
 
 TEST(RegistryFormatTest, ReadingOurKeyFindsAllItsValuesAndNothingElse) {
@@ -353,7 +353,7 @@ TEST(RegistryFormatTest, ReadingOurKeyFindsAllItsValuesAndNothingElse) {
   const TRegKeySections sections = FindRegistryKey(text, Key);
   EXPECT_TRUE(sections.Exists);
   EXPECT_EQ(sections.Spans.size(), 2u);
-  const TRegDocument own = ParseRegistryKey(text, sections);
+  const TRegDocument own = ParseRegistryKeys(text, {sections});
   const TRegDocument::TKey* key = own.FindKey(Key);
   ASSERT_NE(key, nullptr);
   const decltype(key->Values) expected = {{"a", Str(u"1")}, {"b", Str(u"2")}, {"h", Bin({1, 2})}};

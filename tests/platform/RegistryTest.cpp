@@ -106,6 +106,9 @@ TEST_F(RegistryTest, AbsentKeysAreCreatedOnlyWhenAllowed) {
   EXPECT_THROW(registry.WriteString("Position", "x"), ERegistryException);
 
   ASSERT_TRUE(registry.OpenKey(SettingsKey, true));
+  EXPECT_FALSE(QFile::exists(RegistryFilePath())) << "an empty key waits for its first value";
+  EXPECT_FALSE(registry.ValueExists("Position"));
+  registry.WriteString("Position", "x");
   EXPECT_TRUE(registry.KeyExists(SettingsKey));
   EXPECT_TRUE(registry.KeyExists("SOFTWARE\\kest group"));
   EXPECT_TRUE(registry.KeyExists("\\Software\\Kest Group\\"));
@@ -228,7 +231,7 @@ TEST_F(RegistryTest, WhatOthersSaveBetweenOurReadAndOurSaveIsKept) {
       {"another instance saves during a batch", true,
        [] {
          TRegistry other;
-         EXPECT_TRUE(other.OpenKey(SettingsKey, false));
+         EXPECT_TRUE(other.OpenKey(SettingsKey, true));
          other.WriteString("Theirs", "1");
          return QByteArray();
        }},
@@ -249,6 +252,44 @@ TEST_F(RegistryTest, WhatOthersSaveBetweenOurReadAndOurSaveIsKept) {
     for (const char* name : {"Ours", "Theirs"}) EXPECT_EQ(reader.ReadString(name), "1") << name;
     EXPECT_EQ(reader.ReadInteger("Number"), 2);
     EXPECT_TRUE(FileContents().contains(kept));
+  }
+}
+
+TEST_F(RegistryTest, ABatchSavesTheValuesOfEveryKeyTogether) {
+  const QByteArray before = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Other]\n \"x\"=\"y\r\n";
+  const QByteArray after = "[HKEY_CURRENT_USER\\Software\\Zed]\r\n\"broken\r\n\"z\"=hex:01,\\\r\n";
+  const QByteArray ours =
+      "[HKEY_CURRENT_USER\\Software\\Kest Group\\Plimsol Calculator\\3.01]\r\n\"Position\"=hex:01\r\n\r\n";
+  for (const bool ownKeysThere : {false, true}) {
+    SCOPED_TRACE(ownKeysThere ? "keys present" : "keys absent");
+    WriteFile(before + (ownKeysThere ? ours : QByteArray()) + after);
+    const QByteArray original = FileContents();
+    TRegistryBatch batch;
+    TRegistry subnet;
+    ASSERT_TRUE(subnet.OpenKey(SettingsKey + "\\Orvane Calculator", true));
+    subnet.WriteString("IPAddress", "-1062731519");
+    TRegistry position;
+    ASSERT_TRUE(position.OpenKey(SettingsKey, true));
+    position.WriteBinaryData("Position", QByteArray(17, '\x02'));
+    EXPECT_EQ(FileContents(), original) << "nothing is saved before the batch";
+    std::thread([] {
+      TRegistry other;  // another instance, not in the batch
+      ASSERT_TRUE(other.OpenKey("Software\\Another", true));
+      other.WriteString("Theirs", "1");
+    }).join();
+    batch.Save();
+
+    TRegistry reader;
+    ASSERT_TRUE(reader.OpenKeyReadOnly(SettingsKey));
+    EXPECT_EQ(reader.ReadBinaryData("Position"), QByteArray(17, '\x02'));
+    ASSERT_TRUE(reader.OpenKeyReadOnly(SettingsKey + "\\Orvane Calculator"));
+    EXPECT_EQ(reader.ReadString("IPAddress"), "-1062731519");
+    ASSERT_TRUE(reader.OpenKeyReadOnly("Software\\Another"));
+    EXPECT_EQ(reader.ReadString("Theirs"), "1");
+    const QByteArray saved = FileContents();
+    EXPECT_TRUE(saved.startsWith(before)) << saved.toStdString();
+    EXPECT_TRUE(saved.contains(after)) << saved.toStdString();
+    EXPECT_EQ(saved.count("Software\\Kest Group]"), 1) << saved.toStdString();
   }
 }
 
