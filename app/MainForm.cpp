@@ -278,7 +278,12 @@ void TMainForm::FormDestroy() {
   TRegistryBatch batch;
   SubnetCalculator->SaveSettings(SettingsKey);
   SaveFormPosition(this, SettingsKey, "Position");
-  batch.Save();
+  try {
+    batch.Save();
+  } catch (const ERegistryException&) {
+    // Settings that cannot be saved are dropped without a message, so that
+    // closing the program never stops at a question it cannot act on.
+  }
 }
 
 std::array<QAction*, 3> TMainForm::CalculatorItems() const {

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -245,6 +246,22 @@ TEST_F(MainFormTest, SettingsSurviveARestart) {
   EXPECT_FALSE(subnet->SubnetTableStale);
   EXPECT_EQ(subnet->SubnetHostStringGrid->RowCount(), 9);
   EXPECT_EQ(subnet->SubnetHostStringGrid->Cells(1, 1), "192.168.1.32");
+}
+
+TEST_F(MainFormTest, SettingsThatCannotBeSavedAreDroppedSilently) {
+  QTemporaryDir config;
+  QFile blocker(config.filePath("OrvaneCalculator"));  // a file where the settings folder belongs
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  TMessageRecorder messages;
+  {
+    TMainForm form;
+    form.FormCreate();
+  }
+  qputenv("XDG_CONFIG_HOME", previous);
+  EXPECT_TRUE(messages.Messages.empty());
 }
 
 TEST_F(MainFormTest, AStoredReservedAddressComesBackCorrectedSilently) {
