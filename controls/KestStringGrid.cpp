@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <future>
 #include <memory>
+#include <system_error>
 #include <utility>
 
 #include "controls/GridTextWidth.h"
@@ -246,9 +247,14 @@ void TSuperStringGrid::AutoSizeColumns() {
       CellStore().ForEachText(col, FixedRows(), RowCount() - 1, [&column](int, std::string_view text) { column.Add(text); });
     }
   };
-  std::future<void> odd = std::async(std::launch::async, reduce, 1);
+  std::future<void> odd;
+  try {
+    odd = std::async(std::launch::async, reduce, 1);
+  } catch (const std::system_error&) {
+    reduce(1);  // no thread to be had: all on this one
+  }
   reduce(0);
-  odd.get();
+  if (odd.valid()) odd.get();
   for (int col = 0; col < cols; ++col) AutoSizeColumn(col, widths, &shapes[static_cast<std::size_t>(col)]);
 }
 
