@@ -18,6 +18,15 @@
 namespace {
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// A painter completes a font's unset properties from the widget's own font
+// (the family of a heading font that only sets a size would become the
+// cells' family); metrics take the font as it is. Drawing it with every
+// property fixed draws exactly what was measured.
+QFont AsMeasured(QFont font) {
+  font.setResolveMask(QFont::AllPropertiesResolved);
+  return font;
+}
+
 // Tables from this many rows have their columns reduced to text shapes on two threads.
 constexpr int ReducedFitRows = 50000;
 }  // namespace
@@ -198,7 +207,7 @@ void TSuperStringGrid::DrawCell(QPainter& painter, int ACol, int ARow, const QRe
   const QRect textRect = TextRect(ACol, ARow, ARect, text, cellFont.Font, true);
   if (!textRect.isEmpty()) {
     painter.setClipRect(textRect);
-    painter.setFont(cellFont.Font);
+    painter.setFont(AsMeasured(cellFont.Font));
     painter.setPen(cellFont.Color);
     painter.drawText(textRect.left(), textRect.top() + QFontMetrics(cellFont.Font, this).ascent(), text);
   }
@@ -220,7 +229,7 @@ void TSuperStringGrid::paintEvent(QPaintEvent* event) {
   const QRect textRect = TextRect(FPressedCell.X, FPressedCell.Y, cell, text, cellFont.Font, false).translated(1, 1);
   if (textRect.isEmpty()) return;
   painter.setClipRect(textRect);
-  painter.setFont(cellFont.Font);
+  painter.setFont(AsMeasured(cellFont.Font));
   painter.setPen(cellFont.Color);
   painter.drawText(textRect.left(), textRect.top() + QFontMetrics(cellFont.Font, this).ascent(), text);
 }

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 #include <map>
 #include <string>
@@ -289,6 +291,47 @@ TEST(KestStringGrid, CellColoursFollowTheSelection) {
   EXPECT_EQ((colours[{1, 2}]), palette.color(QPalette::Text));
   EXPECT_EQ((colours[{0, 2}]), palette.color(QPalette::Text));
   EXPECT_EQ((colours[{2, 0}]), palette.color(QPalette::Text));
+}
+
+TEST(KestStringGrid, HeadingsAreDrawnInTheFixedFontNotTheCellFont) {
+  // The heading font sets only a size, as a page's font with another size does.
+  QFont cells("DejaVu Sans Mono");
+  cells.setPixelSize(13);
+  QFont headings;
+  headings.setPixelSize(11);
+  const QString heading = "Hexadecimal";
+  // How many columns of pixels the ink of a text spans in `area`.
+  auto inkedColumns = [&heading](const QImage& image, const QRect& area) {
+    int first = area.right() + 1;
+    int last = area.left() - 1;
+    for (int x = area.left(); x <= area.right(); ++x)
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        if (qGray(image.pixel(x, y)) < 128) {
+          first = std::min(first, x);
+          last = std::max(last, x);
+        }
+    return last - first + 1;
+  };
+  QImage alone(200, 40, QImage::Format_RGB32);
+  alone.fill(Qt::white);
+  {
+    QPainter painter(&alone);
+    QFont exact = headings;
+    exact.setResolveMask(QFont::AllPropertiesResolved);
+    painter.setFont(exact);
+    painter.setPen(Qt::black);
+    painter.drawText(10, 25, heading);
+  }
+  TSuperStringGrid grid;
+  grid.setFont(cells);
+  grid.SetFixedFont(headings);
+  grid.SetFixedCols(0);
+  grid.SetCells(0, 0, heading);
+  grid.AutoSizeColumns();
+  Show(grid);
+  const QImage drawn = grid.viewport()->grab().toImage();
+  const QRect cell = grid.CellRect(0, 0).adjusted(1, 1, -2, -2);  // inside the grid lines
+  EXPECT_EQ(inkedColumns(drawn, cell), inkedColumns(alone, alone.rect()));
 }
 
 TEST(KestStringGrid, FixedFontFollowsTheParentUntilSet) {
