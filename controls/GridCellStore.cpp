@@ -95,6 +95,11 @@ void TGridCellStore::TColumn::Append(std::string_view text, int rowCount) {
       grown = std::min(static_cast<std::size_t>(estimate), needed * MaxEstimateGrowth);
       grown = std::max({grown, needed, capacity + capacity / 8});
       Estimated = true;
+      bytes.Reallocate(std::min(grown, MaxColumnBytes));
+      // The margin is left out: it is written only if the texts grow.
+      const std::size_t written = std::min(static_cast<std::size_t>(estimate / EstimateMargin), bytes.Capacity());
+      if (written >= needed + LargeBufferBytes)
+        if (TBufferAdvice prefault = Prefault) prefault(bytes.Data() + needed, written - needed);
     } else if (Estimated) {
       grown = needed;  // the last row of a fill sized by estimate
     } else {

@@ -47,6 +47,10 @@ class TGridCellStore {
   using TBufferAdvice = void (*)(void* data, std::size_t size);
   static constexpr std::size_t LargeBufferBytes = std::size_t{2} << 20;
   static void SetLargeBufferAdvice(TBufferAdvice advice) { LargeBufferAdvice = advice; }
+  // Told, when a fill has estimated its size, about the large part of a
+  // column's buffer that the rest of the fill will write, so that the system
+  // can fault it in ahead of the writes, on another processor.
+  static void SetPrefault(TBufferAdvice prefault) { Prefault = prefault; }
   static void AdviseIfLarge(void* data, std::size_t size) {
     if (size < LargeBufferBytes) return;
     if (TBufferAdvice advice = LargeBufferAdvice) advice(data, size);
@@ -95,6 +99,7 @@ class TGridCellStore {
     TBytes& operator=(TBytes&& other) noexcept;
     ~TBytes();
     const char* Data() const { return Bytes; }
+    char* Data() { return Bytes; }
     std::size_t Size() const { return Used; }
     std::size_t Capacity() const { return Allocated; }
     void Append(std::string_view text);
@@ -169,6 +174,7 @@ class TGridCellStore {
   void SetTextElsewhere(int col, int row, std::string_view utf8);
 
   static inline std::atomic<TBufferAdvice> LargeBufferAdvice = nullptr;
+  static inline std::atomic<TBufferAdvice> Prefault = nullptr;
 
   std::vector<TColumn> Columns;
   int Rows = 0;
