@@ -57,7 +57,9 @@ class App:
         others = [w for w in a11y.children(self.application) if w != self.window and a11y.is_showing(w)]
         for window in others:
             self.keys("Escape")
-            a11y.wait_until(lambda: not a11y.is_showing(window), what=f"{a11y.describe(window)} to close")
+            # A busy machine can hold a tool tip's Escape back for seconds.
+            a11y.wait_until(lambda: not a11y.is_showing(window), timeout=20,
+                            what=f"{a11y.describe(window)} to close")
         return [a11y.describe(w) for w in others]
 
     # --- finding -------------------------------------------------------------
