@@ -40,6 +40,9 @@ class TStripeAccessible : public QAccessibleInterface {
   QAccessible::State state() const override {
     QAccessible::State s;
     s.readOnly = true;
+    // A stripe is seen only while its bar is: on a hidden page it is neither visible nor showing.
+    s.invisible = !Bar || !Bar->isVisible();
+    s.offscreen = s.invisible;
     return s;
   }
 

@@ -75,6 +75,15 @@ TEST_F(LatencyGraphs, BarsShowEachDirectionsSharesToAScreenReader) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Calculator->RainbowBarA)->text(QAccessible::Name), "C->S");
 }
 
+TEST_F(LatencyGraphs, StripesOfAHiddenPageAreNeitherVisibleNorShowing) {
+  QAccessibleInterface* stripe = QAccessible::queryAccessibleInterface(Calculator->RainbowBarA)->child(0);
+  ASSERT_NE(stripe, nullptr);
+  EXPECT_FALSE(stripe->state().invisible);
+  Calculator->LatencyPageControl->setCurrentWidget(Calculator->NetworkSetupTabSheet);
+  EXPECT_TRUE(stripe->state().invisible);
+  EXPECT_TRUE(stripe->state().offscreen);
+}
+
 TEST_F(LatencyGraphs, CopyIsThePageWithoutTheCopyButton) {
   TCanvasPanel* page = Calculator->LatencyGraphsCanvasPanel;
   Calculator->CopyLatencyGraphsButton->hide();
