@@ -105,7 +105,7 @@ void TLatencyCalculator::InitLatencyCalculator() {
   DesktopNetworkButton->UpdateHint();
   PlaceServer();
   TowerNetworkButton->UpdateHint();
-  UpdateTabOrder();
+  ChainOrderChanged();
   GetNetworkButtonForm(true, this);
   LoadLatencySettings();
   GetNetworkButtonForm(true, this)->OnApply = [this](QObject*) { NetworkButtonFormApply(); };
@@ -199,7 +199,7 @@ TNetworkButton* TLatencyCalculator::InsertNetwork() {
     NetworkChain[2]->SetRemoveEntriesVisible(true);
     RemoveNetworkItem->setVisible(true);
   }
-  UpdateTabOrder();
+  ChainOrderChanged();
   ChainDirty = true;
   return network;
 }
@@ -290,7 +290,7 @@ void TLatencyCalculator::NetworkButtonRemove(TNetworkButton* sender) {
       RemoveNetworkItem->setVisible(false);
       NetworkChain[1]->SetRemoveEntriesVisible(false);
     }
-    UpdateTabOrder();
+    ChainOrderChanged();
   }
   ChainDirty = true;
 }
@@ -312,6 +312,9 @@ bool TLatencyCalculator::eventFilter(QObject* watched, QEvent* event) {
     PlaceServer();
     NetworkSetupPanelResize();
   } else if (watched == DragCandidate && DragFilter(static_cast<TNetworkButton*>(watched), event)) {
+    return true;
+  } else if (auto* element = qobject_cast<TNetworkButton*>(watched);
+             element && event->type() == QEvent::KeyPress && MoveByKey(element, static_cast<QKeyEvent*>(event))) {
     return true;
   } else if (event->type() == QEvent::FocusIn) {
     // Tabbing to an element selects it, as a click does.

@@ -10,6 +10,8 @@
 
 class QAction;
 class QFrame;
+class QLabel;
+class QKeyEvent;
 class QMenu;
 class QTabWidget;
 class QToolBar;
@@ -119,6 +121,9 @@ class TLatencyCalculator : public QWidget {
   TRadioGroup* PacketDirRadioGroup;
   QToolButton* CopyLatencyStatsButton;
   TSuperStringGrid* LatencyStatsStringGrid;
+  // Under the table: the slowest network, and the TCP window the path needs.
+  QLabel* BottleneckLabel;
+  QLabel* WindowLabel;
   TCanvasPanel* LatencyGraphsCanvasPanel;
   QFrame* Bevel1;
   TKestLabel* Label42;
@@ -154,8 +159,11 @@ class TLatencyCalculator : public QWidget {
   void CreateNetworkSetupPage();
   void CreateLatencyGraphsPage();
   void CreateLatencyStatsPage();
-  // Tab goes through the elements in chain order.
-  void UpdateTabOrder();
+  // Tab goes through the elements in chain order, and each tells a screen
+  // reader its place in the chain (so a move in the chain is heard).
+  void ChainOrderChanged();
+  // Shift and an arrow key move a network on the panel, as dragging does.
+  bool MoveByKey(TNetworkButton* element, const QKeyEvent* key);
   // After a change of the selection or of the chain.
   void UpdateToolBar();
   void SetEditCopyEnabled(bool enabled);
@@ -164,6 +172,8 @@ class TLatencyCalculator : public QWidget {
   bool DragFilter(TNetworkButton* element, QEvent* event);
   // Headings and alignments of the statistics table.
   void InitLatencyStats();
+  // The bottleneck and its bandwidth-delay product for the results as they are.
+  void ShowBottleneck();
 
   const bool& Loading;
   // The network a left press may start dragging, and whether it has started.

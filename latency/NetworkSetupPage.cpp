@@ -1,6 +1,7 @@
 // The Network Setup page: the chain's elements on a panel joined by a line,
 // the tool bar that edits the chain, and the panel's context menu.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
 #include <QToolBar>
@@ -21,6 +22,8 @@ namespace {
 constexpr QSize PageDesignSize(265, 246);
 constexpr int ToolBarStrip = 32;
 constexpr int ConnectionWidth = 4;
+// How far Shift and an arrow key move an element on the panel.
+constexpr int KeyMoveStep = ElementMargin;
 
 QToolButton* NewToolButton(QToolBar* bar, const char* objectName, const QString& caption, const QString& hint) {
   auto* button = new QToolButton(bar);
@@ -119,12 +122,38 @@ void TLatencyCalculator::UpdateToolBar() {
   NewNetworkItem->setEnabled(n < NetworkChainCapacity);
 }
 
-void TLatencyCalculator::UpdateTabOrder() {
+void TLatencyCalculator::ChainOrderChanged() {
   QWidget* previous = CopyNetworkSetupButton;
   for (TNetworkButton* element : NetworkChain) {
     QWidget::setTabOrder(previous, element);
     previous = element;
   }
+  const qsizetype networks = NetworkChain.size() - 2;
+  for (qsizetype i = 0; i < NetworkChain.size(); ++i) {
+    const QString place = i == 0                         ? QStringLiteral("Start of the chain")
+                          : i == NetworkChain.size() - 1 ? QStringLiteral("End of the chain")
+                                                         : QStringLiteral("Network %1 of %2 in the chain").arg(i).arg(networks);
+    NetworkChain[i]->setAccessibleDescription(place);
+  }
+}
+
+bool TLatencyCalculator::MoveByKey(TNetworkButton* element, const QKeyEvent* key) {
+  if (key->modifiers() != Qt::ShiftModifier || IsHostKind(element->NetworkButtonKind()) ||
+      !NetworkChain.contains(element))
+    return false;
+  QPoint step;
+  switch (key->key()) {
+    case Qt::Key_Left: step = {-KeyMoveStep, 0}; break;
+    case Qt::Key_Right: step = {KeyMoveStep, 0}; break;
+    case Qt::Key_Up: step = {0, -KeyMoveStep}; break;
+    case Qt::Key_Down: step = {0, KeyMoveStep}; break;
+    default: return false;
+  }
+  const QPoint to = element->pos() + step;
+  element->move(::ClampElementPosition(to.x(), 0, NetworkSetupPanel->width()),
+                ::ClampElementPosition(to.y(), 0, NetworkSetupPanel->height()));
+  DrawConnections();
+  return true;
 }
 
 void TLatencyCalculator::DrawConnections() { NetworkSetupPanel->PaintNow(); }
@@ -177,7 +206,7 @@ void TLatencyCalculator::MoveNetworkButtonClick(QObject* sender) {
   other->move(place);
   NetworkChain.swapItemsAt(i, j);
   NetworkSetupPanel->update();
-  UpdateTabOrder();
+  ChainOrderChanged();
   SelectNetwork(CurrentElement);
 }
 

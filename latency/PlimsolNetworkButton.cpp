@@ -87,6 +87,13 @@ void TNetworkButton::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  // Enter and Space open the properties, as the menu's first entry does.
+  const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+  if (activates && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    event->accept();
+    PropertiesAction->trigger();
+    return;
+  }
   QPushButton::keyPressEvent(event);
 }
 

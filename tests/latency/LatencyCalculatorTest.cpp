@@ -22,6 +22,7 @@
 #include "latency/LatencyFormat.h"
 #include "platform/Clipboard.h"
 #include "latency/PlimsolNetworkButton.h"
+#include "latency/PlimsolNetworkButtonForm.h"
 
 #include "tests/latency/LatencyFixture.h"
 
@@ -398,6 +399,41 @@ TEST_F(LatencyCalculator, ChainCanBeEditedFromTheKeyboard) {
   inserted->RemoveEntry()->trigger();
   EXPECT_EQ(calculator->NetworkChain.size(), 6);
   EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(LatencyCalculator, ElementKeysOpenPropertiesMoveItAndTellItsPlace) {
+  Calculator->resize(300, 300);
+  Calculator->show();
+  TNetworkButton* ethernet = At(1);
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+    SCOPED_TRACE(key);
+    GetNetworkButtonForm(true)->hide();
+    QTest::keyClick(ethernet, key);
+    EXPECT_TRUE(GetNetworkButtonForm(false)->isVisible());
+    EXPECT_EQ(GetNetworkButtonForm(false)->Element, ethernet);
+  }
+  GetNetworkButtonForm(false)->hide();
+
+  // Shift and an arrow move a network on the panel, kept inside as a drag keeps it; never a host.
+  const QPoint start = ethernet->pos();
+  QTest::keyClick(ethernet, Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(ethernet->pos(), start - QPoint(8, 0));
+  QTest::keyClick(ethernet, Qt::Key_Up, Qt::ShiftModifier);
+  EXPECT_EQ(ethernet->pos(), start - QPoint(8, 0));  // already 8 from the top
+  for (int i = 0; i < 100; ++i) QTest::keyClick(ethernet, Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(ethernet->y(), Calculator->NetworkSetupPanel->height() - 58);
+  EXPECT_EQ(Calculator->NetworkChain.indexOf(ethernet), 1);
+  QTest::keyClick(At(0), Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(At(0)->pos(), QPoint(8, 8));
+
+  // Each element tells its place in the chain, so a move in it is heard.
+  EXPECT_EQ(ethernet->accessibleDescription(), "Network 1 of 4 in the chain");
+  Calculator->SelectNetwork(ethernet);
+  Calculator->MoveNetworkRightButton->click();
+  EXPECT_EQ(ethernet->accessibleDescription(), "Network 2 of 4 in the chain");
+  EXPECT_EQ(At(1)->accessibleDescription(), "Network 1 of 4 in the chain");
+  EXPECT_EQ(At(0)->accessibleDescription(), "Start of the chain");
+  EXPECT_EQ(At(5)->accessibleDescription(), "End of the chain");
 }
 
 TEST_F(LatencyCalculator, CopyHoldsThePanelInsideItsBorder) {
