@@ -3,13 +3,16 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QTabWidget>
 #include <QToolButton>
 #include <string>
+#include <vector>
 
 #include "controls/ClipboardButton.h"
 #include "controls/KestStringGrid.h"
+#include "latency/Bottleneck.h"
 #include "latency/LatencyCalculator.h"
 #include "latency/LatencyFormat.h"
 #include "latency/PlimsolNetworkButton.h"
@@ -68,6 +71,14 @@ void TLatencyCalculator::CreateLatencyStatsPage() {
   LatencyStatsStringGrid->SetColWidths(2, PercentColumnWidth);
   LatencyStatsStringGrid->SetFixedFont(LatencyStatsTabSheet->font());
   layout->addWidget(LatencyStatsStringGrid, 1);
+
+  for (auto [label, name] : {std::pair{&BottleneckLabel, "BottleneckLabel"}, std::pair{&WindowLabel, "WindowLabel"}}) {
+    *label = new QLabel(LatencyStatsTabSheet);
+    (*label)->setObjectName(name);
+    (*label)->setWordWrap(true);
+    (*label)->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(*label);
+  }
 }
 
 void TLatencyCalculator::InitLatencyStats() {
@@ -114,6 +125,23 @@ void TLatencyCalculator::LatencyStatsTabSheetEnter() {
   // The rounded shares need not add up to it.
   LatencyStatsStringGrid->SetCells(2, rows - 1, "100.0%");
   LatencyStatsStringGrid->AutoSizeColumns();
+  ShowBottleneck();
+}
+
+void TLatencyCalculator::ShowBottleneck() {
+  std::vector<const TNetworkElement*> chain;
+  for (const TNetworkButton* element : NetworkChain) chain.push_back(&element->Element());
+  const std::optional<TBottleneck> bottleneck = FindBottleneck(chain, TotalRoundTrip);
+  if (!bottleneck) {
+    BottleneckLabel->setText("Bottleneck: none, no network has a bandwidth");
+    WindowLabel->setText("Bandwidth-delay product: none");
+    return;
+  }
+  const std::string separator = QLocale().decimalPoint().toStdString();
+  BottleneckLabel->setText("Bottleneck: " + NetworkChain[static_cast<qsizetype>(bottleneck->Index)]->Hint());
+  WindowLabel->setText("Bandwidth-delay product: " +
+                       QString::fromStdString(FormatGeneral(bottleneck->WindowBytes, 15, separator)) + " bytes over a " +
+                       QString::fromStdString(FormatDelay(TotalRoundTrip, separator)) + " s round trip");
 }
 
 void TLatencyCalculator::LatencyStatsTabSheetExit() { SetEditCopyEnabled(false); }

@@ -12,11 +12,17 @@
 
 #include "controls/KestSpinEdit.h"
 #include "latency/LatencyFormat.h"
+#include "latency/LinkDistance.h"
+#include "latency/LinkPresets.h"
 #include "latency/PlimsolNetworkButton.h"
 #include "platform/Application.h"
+#include "platform/EditComboBox.h"
+#include "platform/ValueComboBox.h"
 
 namespace {
 constexpr int ClientWidth = 225;
+// The network layout also shows the link panel at the right.
+constexpr int LinkPanelWidth = 170;
 // The title bar is the window manager's, so the client area is what remains
 // of the form's 196 (network) and 164 (host) pixels.
 constexpr int NetworkClientHeight = 169;
@@ -32,6 +38,8 @@ std::string Separator() { return QLocale().decimalPoint().toStdString(); }
 
 QString ListText(double bandwidth) { return QString::fromStdString(FormatGeneral(bandwidth, 15, Separator())); }
 QString ElementText(double bandwidth) { return QString::fromStdString(FormatGeneral(bandwidth, 6, Separator())); }
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QPointer<TNetworkButtonForm>& Instance() {
   static QPointer<TNetworkButtonForm> form;
@@ -73,10 +81,8 @@ TNetworkButtonForm::TNetworkButtonForm(QWidget* owner)
   NetworkPanel = new QWidget(this);
   NetworkPanel->setObjectName("NetworkPanel");
   NetworkPanel->setGeometry(32, 0, 161, 129);
-  TopologyComboBox = new QComboBox(NetworkPanel);
+  TopologyComboBox = new TEditComboBox(NetworkPanel);
   TopologyComboBox->setObjectName("TopologyComboBox");
-  TopologyComboBox->setEditable(true);
-  TopologyComboBox->setInsertPolicy(QComboBox::NoInsert);
   TopologyComboBox->setGeometry(4, 20, 157, TopologyComboBox->sizeHint().height());
   for (const TTopologyEntry& entry : TopologyEntries())
     TopologyComboBox->addItem(QString::fromUtf8(entry.Text.data(), static_cast<qsizetype>(entry.Text.size())));
@@ -85,10 +91,8 @@ TNetworkButtonForm::TNetworkButtonForm(QWidget* owner)
   TopologyComboBox->setEditText(UnknownTopology);
   Label1 = NewLabel(NetworkPanel, "&Topology", TopologyComboBox, {4, 4});
   Label1->setObjectName("Label1");
-  BandwidthComboBox = new QComboBox(NetworkPanel);
+  BandwidthComboBox = new TEditComboBox(NetworkPanel);
   BandwidthComboBox->setObjectName("BandwidthComboBox");
-  BandwidthComboBox->setEditable(true);
-  BandwidthComboBox->setInsertPolicy(QComboBox::NoInsert);
   BandwidthComboBox->setGeometry(4, 60, 157, BandwidthComboBox->sizeHint().height());
   for (const char* text : DesignBandwidths) BandwidthComboBox->addItem(QString(text).replace('.', QLocale().decimalPoint()));
   BandwidthComboBox->setCurrentIndex(0);
@@ -99,6 +103,42 @@ TNetworkButtonForm::TNetworkButtonForm(QWidget* owner)
   PropDelayLabel = NewLabel(NetworkPanel, "Propagation &Delay (ms)", PropDelaySpinEdit, {4, 84});
   PropDelayLabel->setObjectName("PropDelayLabel");
   PropDelayLabel->setEnabled(false);
+
+  LinkPanel = new QWidget(this);
+  LinkPanel->setObjectName("LinkPanel");
+  LinkPanel->setGeometry(ClientWidth, 0, LinkPanelWidth, 129);
+  PresetComboBox = new TValueComboBox(LinkPanel);
+  PresetComboBox->setObjectName("PresetComboBox");
+  PresetComboBox->setGeometry(4, 20, 157, PresetComboBox->sizeHint().height());
+  const auto presets = LinkPresets();
+  for (std::size_t i = 0; i < presets.size(); ++i)
+    PresetComboBox->AddItem(Utf8(presets[i].Name), static_cast<std::uint32_t>(i));
+  PresetComboBox->SetItemIndex(-1);
+  PresetComboBox->OnClick = [this](QObject*) { PresetComboBoxClick(); };
+  PresetLabel = NewLabel(LinkPanel, "P&reset", PresetComboBox, {4, 4});
+  PresetLabel->setObjectName("PresetLabel");
+  MediumComboBox = new TValueComboBox(LinkPanel);
+  MediumComboBox->setObjectName("MediumComboBox");
+  MediumComboBox->setGeometry(4, 60, 157, MediumComboBox->sizeHint().height());
+  for (const TMediumInfo& medium : Media())
+    MediumComboBox->AddItem(Utf8(medium.Name), static_cast<std::uint32_t>(medium.Medium));
+  MediumComboBox->SetItemIndex(0);
+  MediumComboBox->OnClick = [this](QObject*) { DistanceChange(); };
+  MediumLabel = NewLabel(LinkPanel, "&Medium", MediumComboBox, {4, 44});
+  MediumLabel->setObjectName("MediumLabel");
+  DistanceSpinEdit = NewSpinEdit(LinkPanel, "DistanceSpinEdit", {4, 100});
+  DistanceSpinEdit->resize(80, DistanceSpinEdit->height());
+  DistanceSpinEdit->OnChange = [this](QObject*) { DistanceChange(); };
+  DistanceLabel = NewLabel(LinkPanel, "Dista&nce (km)", DistanceSpinEdit, {4, 84});
+  DistanceLabel->setObjectName("DistanceLabel");
+  // A value to read rather than a caption: a field without a frame that Tab reaches but typing cannot change.
+  ExactDelayEdit = new QLineEdit(LinkPanel);
+  ExactDelayEdit->setObjectName("ExactDelayEdit");
+  ExactDelayEdit->setAccessibleName("Exact delay");
+  ExactDelayEdit->setReadOnly(true);
+  ExactDelayEdit->setFrame(false);
+  ExactDelayEdit->setStyleSheet("QLineEdit { background: transparent; }");
+  ExactDelayEdit->setGeometry(88, 100, LinkPanelWidth - 88, DistanceSpinEdit->height());
 
   StationPanel = new QWidget(this);
   StationPanel->setObjectName("StationPanel");
@@ -128,7 +168,11 @@ TNetworkButtonForm::TNetworkButtonForm(QWidget* owner)
 
   setTabOrder(TopologyComboBox, BandwidthComboBox);
   setTabOrder(BandwidthComboBox, PropDelaySpinEdit);
-  setTabOrder(PropDelaySpinEdit, ProcessTimeSpinEdit);
+  setTabOrder(PropDelaySpinEdit, PresetComboBox);
+  setTabOrder(PresetComboBox, MediumComboBox);
+  setTabOrder(MediumComboBox, DistanceSpinEdit);
+  setTabOrder(DistanceSpinEdit, ExactDelayEdit);
+  setTabOrder(ExactDelayEdit, ProcessTimeSpinEdit);
   setTabOrder(ProcessTimeSpinEdit, PacketSizeSpinEdit);
   setTabOrder(PacketSizeSpinEdit, OKButton);
   setTabOrder(OKButton, CancelButton);
@@ -151,7 +195,7 @@ void TNetworkButtonForm::FormCreate() {
 void TNetworkButtonForm::ArrangeFor(bool host) {
   const int top = host ? HostButtonTop : NetworkButtonTop;
   for (QPushButton* button : {OKButton, CancelButton, ApplyButton}) button->move(button->x(), top);
-  setFixedSize(ClientWidth, host ? HostClientHeight : NetworkClientHeight);
+  setFixedSize(host ? ClientWidth : ClientWidth + LinkPanelWidth, host ? HostClientHeight : NetworkClientHeight);
 }
 
 void TNetworkButtonForm::SetKind(TNetworkButtonKind kind) {
@@ -171,6 +215,12 @@ void TNetworkButtonForm::SetKind(TNetworkButtonKind kind) {
   }
   StationPanel->setVisible(host);
   NetworkPanel->setVisible(!host);
+  LinkPanel->setVisible(!host);
+  // A distance gives a delay only where the kind has one.
+  for (QWidget* field : {static_cast<QWidget*>(MediumLabel), static_cast<QWidget*>(MediumComboBox),
+                         static_cast<QWidget*>(DistanceLabel), static_cast<QWidget*>(DistanceSpinEdit),
+                         static_cast<QWidget*>(ExactDelayEdit)})
+    field->setEnabled(PropDelaySpinEdit->isEnabled());
   CurrentKind = kind;
 }
 
@@ -193,6 +243,8 @@ void TNetworkButtonForm::ShowFor(TNetworkButton* element) {
   SetKind(element->NetworkButtonKind());
   SelectBandwidth(ElementText(element->Bandwidth()));
   setWindowTitle(element->NetworkName() + " Properties");
+  PresetComboBox->SetItemIndex(-1);
+  DistanceSpinEdit->SetValue(0);
   PacketSizeSpinEdit->SetValue(element->PacketSize());
   ProcessTimeSpinEdit->SetValue(element->ProcessTime());
   PropDelaySpinEdit->SetValue(element->PropDelay());
@@ -205,6 +257,7 @@ void TNetworkButtonForm::ShowFor(TNetworkButton* element) {
   } else {
     TopologyComboBox->setCurrentIndex(element->TopologyIndex());
   }
+  ChangedTopology = TopologyComboBox->currentIndex();
   show();
   raise();
   activateWindow();
@@ -221,8 +274,9 @@ void TNetworkButtonForm::ButtonClick(QObject* sender) {
       if (!bandwidth) throw std::invalid_argument("'" + text.toStdString() + "' is not a valid floating point value");
       Element->SetBandwidth(*bandwidth);
       Element->SetNetworkButtonKind(CurrentKind);
-      Element->SetNetworkName(TopologyComboBox->currentText());
-      Element->SetTopologyIndex(static_cast<std::int16_t>(SelectedTopology()));
+      const int topology = SelectedTopology();
+      Element->SetNetworkName(topology >= 0 ? TopologyComboBox->itemText(topology) : TopologyComboBox->currentText());
+      Element->SetTopologyIndex(static_cast<std::int16_t>(topology));
       Element->SetPropDelay(PropDelaySpinEdit->Value());
     }
     Element->UpdateHint();
@@ -236,11 +290,13 @@ void TNetworkButtonForm::DoApply() {
 }
 
 int TNetworkButtonForm::SelectedTopology() const {
-  return TopologyComboBox->findText(TopologyComboBox->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  // A typed name is the entry it spells, whatever the case: "token ring" is Token Ring.
+  return TopologyComboBox->findText(TopologyComboBox->currentText(), Qt::MatchFixedString);
 }
 
 void TNetworkButtonForm::TopologyComboBoxChange() {
   const int index = SelectedTopology();
+  ChangedTopology = index;
   const auto entries = TopologyEntries();
   if (index >= 0 && index < static_cast<int>(entries.size())) {
     SetKind(entries[index].Kind);
@@ -257,13 +313,41 @@ void TNetworkButtonForm::TopologyComboBoxExit() {
   const int index = SelectedTopology();
   if (index >= 0) {
     TopologyComboBox->setCurrentIndex(index);
+    // Completion fills in an entry without an edit of the user's, so its kind may not be set up yet.
+    if (index != ChangedTopology) TopologyComboBoxChange();
   } else if (text.isEmpty()) {
     TopologyComboBox->setEditText(UnknownTopology);
   } else if (text != UnknownTopology) {
     // A typed name counts as an "other" topology from now on.
     TopologyComboBox->addItem(text);
     TopologyComboBox->setCurrentIndex(TopologyComboBox->count() - 1);
+    ChangedTopology = TopologyComboBox->currentIndex();
   }
+}
+
+void TNetworkButtonForm::PresetComboBoxClick() {
+  const std::int64_t index = PresetComboBox->SelectedValue();
+  if (index < 0) return;
+  const TLinkPreset& preset = LinkPresets()[static_cast<std::size_t>(index)];
+  // Its name is none of the list's, so it is taken as a name the user typed.
+  TopologyComboBox->setEditText(Utf8(preset.Name));
+  TopologyComboBoxExit();
+  TopologyComboBoxChange();
+  SelectBandwidth(ListText(preset.Bandwidth));
+  DistanceSpinEdit->SetValue(0);
+  PropDelaySpinEdit->SetValue(preset.PropDelay);
+}
+
+void TNetworkButtonForm::DistanceChange() {
+  const std::int32_t km = DistanceSpinEdit->Value();
+  if (km == 0) {
+    ExactDelayEdit->clear();
+    return;
+  }
+  const auto medium = static_cast<TMedium>(MediumComboBox->SelectedValue());
+  const double exact = PropagationDelayMs(km, medium);
+  ExactDelayEdit->setText("= " + QString::fromStdString(FormatFixed(exact, 15, 3, Separator())) + " ms");
+  PropDelaySpinEdit->SetValue(WholeMilliseconds(exact));
 }
 
 void TNetworkButtonForm::BandwidthComboBoxExit() {

@@ -7,11 +7,14 @@
 
 #include "controls/KestGlobal.h"
 #include "latency/NetworkKinds.h"
+#include "platform/EditComboBox.h"
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class TBetterSpinEdit;
+class TValueComboBox;
 class TNetworkButton;
 
 class TNetworkButtonForm : public QDialog {
@@ -32,6 +35,10 @@ class TNetworkButtonForm : public QDialog {
   void TopologyComboBoxChange();
   void TopologyComboBoxExit();
   void BandwidthComboBoxExit();
+  // Fills the topology (a name of the user's own), bandwidth and delay from the chosen preset.
+  void PresetComboBoxClick();
+  // The propagation delay for the distance over the medium, with its exact figure.
+  void DistanceChange();
 
   TNetworkButton* Element = nullptr;
   TNetworkButtonKind CurrentKind = nb56Switched;
@@ -40,9 +47,9 @@ class TNetworkButtonForm : public QDialog {
 
   QWidget* NetworkPanel;
   QLabel* Label1;
-  QComboBox* TopologyComboBox;
+  TEditComboBox* TopologyComboBox;
   QLabel* Label2;
-  QComboBox* BandwidthComboBox;
+  TEditComboBox* BandwidthComboBox;
   QLabel* PropDelayLabel;
   TBetterSpinEdit* PropDelaySpinEdit;
   QWidget* StationPanel;
@@ -50,6 +57,15 @@ class TNetworkButtonForm : public QDialog {
   TBetterSpinEdit* ProcessTimeSpinEdit;
   QLabel* PacketSizeLabel;
   TBetterSpinEdit* PacketSizeSpinEdit;
+  // Beside the network fields: links of today, and the delay from a distance.
+  QWidget* LinkPanel;
+  QLabel* PresetLabel;
+  TValueComboBox* PresetComboBox;
+  QLabel* MediumLabel;
+  TValueComboBox* MediumComboBox;
+  QLabel* DistanceLabel;
+  TBetterSpinEdit* DistanceSpinEdit;
+  QLineEdit* ExactDelayEdit;
   QPushButton* OKButton;
   QPushButton* CancelButton;
   QPushButton* ApplyButton;
@@ -61,10 +77,14 @@ class TNetworkButtonForm : public QDialog {
   void FormCreate();
   // Places the buttons and sizes the form for the network or the host fields.
   void ArrangeFor(bool host);
-  // The topology list's entry that the text names exactly, or -1.
+  // The topology list's entry that the text names, ignoring case, or -1.
   int SelectedTopology() const;
   // Selects the bandwidth text, appending it to the list when it is not there.
   void SelectBandwidth(const QString& text);
+
+  // The entry the fields were last set up for, so that leaving the list sets
+  // up an entry that completion filled in.
+  int ChangedTopology = -1;
 };
 
 // The dialog, created first when `create` is true and there is none (owned

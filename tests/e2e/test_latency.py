@@ -160,7 +160,9 @@ class NetworkProperties(AppCase):
         dialog, fields = self.open_for("Ethernet (10 Mbps)")
         controls = {label.name: a11y.labelled_by(label) for label in fields.find_all(pyatspi.ROLE_LABEL)}
         self.assertEqual({"Topology": ("Topology", "Ethernet", True), "Bandwidth (Mbps)": ("Bandwidth (Mbps)", "10", True),
-                          "Propagation Delay (ms)": ("Propagation Delay (ms)", "0", False)},
+                          "Propagation Delay (ms)": ("Propagation Delay (ms)", "0", False),
+                          "Preset": ("Preset", "", True), "Medium": ("Medium", "Fibre", False),
+                          "Distance (km)": ("Distance (km)", "0", False)},
                          {label: (control.name, a11y.text(control), a11y.has_state(control, pyatspi.STATE_ENABLED))
                           for label, control in controls.items()})
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QAccessible>
+#include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -184,6 +185,30 @@ TEST_F(LatencyStats, ZeroTotalShowsNoShares) {
     std::vector<TRow> expected(6, {"0.0000000", "0.0%"});
     expected.push_back({"0.0000000", "100.0%"});
     ExpectRows(Rows(), expected);
+  }
+}
+
+TEST_F(LatencyStats, NamesTheBottleneckAndTheWindowItNeeds) {
+  struct TCase {
+    const char* Chain;
+    QString Bottleneck, Window;
+  };
+  const std::vector<TCase> cases{
+      {"sample", "Bottleneck: Frame Relay (1.544 Mbps, 5 ms prop. delay)",
+       "Bandwidth-delay product: 2542 bytes over a 0.0131707 s round trip"},
+      {"larger reply", "Bottleneck: Frame Relay (1.544 Mbps, 5 ms prop. delay)",
+       "Bandwidth-delay product: 6432 bytes over a 0.0333272 s round trip"},
+      {"no bandwidths", "Bottleneck: none, no network has a bandwidth", "Bandwidth-delay product: none"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Chain);
+    if (QString(c.Chain) == "larger reply") Calculator->TowerNetworkButton->SetPacketSize(4096);
+    if (QString(c.Chain) == "no bandwidths")
+      for (TNetworkButton* element : Calculator->NetworkChain) element->SetBandwidth(0);
+    Calculator->ChainDirty = true;
+    OpenStats();
+    EXPECT_EQ(Calculator->BottleneckLabel->text(), c.Bottleneck);
+    EXPECT_EQ(Calculator->WindowLabel->text(), c.Window);
   }
 }
 

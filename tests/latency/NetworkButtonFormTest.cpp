@@ -16,7 +16,9 @@
 
 #include "controls/KestSpinEdit.h"
 #include "latency/LatencyCalculator.h"
+#include "latency/LinkDistance.h"
 #include "latency/PlimsolNetworkButton.h"
+#include "platform/ValueComboBox.h"
 #include "platform/Registry.h"
 #include "tests/support/MessageRecorder.h"
 
@@ -97,7 +99,80 @@ TEST_F(NetworkButtonForm, ListFieldsAreNamedByTheirLabels) {
     QAccessibleInterface* field = QAccessible::queryAccessibleInterface(list->lineEdit());
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->text(QAccessible::Name), name);
+    // The list itself too, not after the text it holds.
+    QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(list);
+    EXPECT_EQ(whole->text(QAccessible::Name), name);
+    EXPECT_EQ(whole->text(QAccessible::Value), list->currentText());
+    EXPECT_EQ(whole->indexOfChild(field), 1);
+    EXPECT_EQ(field->parent(), whole);
   }
+}
+
+TEST_F(NetworkButtonForm, TypedTopologyIsTheEntryItSpellsWhateverTheCase) {
+  struct TCase {
+    const char* Typed;
+    QString Completed;  // as the list's completion finishes the typed letters
+    TNetworkButtonKind Kind;
+    QString Entry;
+  };
+  for (const TCase& c : {TCase{"Token", "Token Ring", nbTokenRing, "Token Ring"},
+                         TCase{"tok", "token Ring", nbTokenRing, "Token Ring"}, TCase{"x.25", "x.25", nbX25, "X.25"}}) {
+    SCOPED_TRACE(c.Typed);
+    At(1)->PropertiesEntry()->trigger();
+    const int entries = Form->TopologyComboBox->count();
+    Form->TopologyComboBox->lineEdit()->clear();
+    QTest::keyClicks(Form->TopologyComboBox, c.Typed);
+    Form->TopologyComboBox->lineEdit()->setText(c.Completed);
+    QTest::keyClick(Form->TopologyComboBox, Qt::Key_Return);
+    EXPECT_EQ(Form->CurrentKind, c.Kind);
+    EXPECT_EQ(Form->TopologyComboBox->count(), entries);
+    EXPECT_EQ(Form->TopologyComboBox->currentText(), c.Entry);
+  }
+}
+
+TEST_F(NetworkButtonForm, PresetFillsANetworkOfTheUsersOwn) {
+  At(3)->PropertiesEntry()->trigger();
+  const int entries = Form->TopologyComboBox->count();
+  // Down on the list chooses its first preset.
+  QTest::keyClick(Form->PresetComboBox, Qt::Key_Down);
+  EXPECT_EQ(Form->TopologyComboBox->currentText(), "Ethernet 1 Gb/s");
+  EXPECT_EQ(Form->TopologyComboBox->currentIndex(), entries);
+  EXPECT_EQ(Form->CurrentKind, nbOther);
+  EXPECT_EQ(Form->BandwidthComboBox->currentText(), "1000");
+  EXPECT_EQ(Form->PropDelaySpinEdit->Value(), 0);
+  EXPECT_EQ(Form->windowTitle(), "Ethernet 1 Gb/s Properties");
+
+  Form->PresetComboBox->SetItemIndex(22);
+  Form->PresetComboBoxClick();
+  Form->ApplyButton->click();
+  EXPECT_EQ(At(3)->Hint(), "GEO satellite hop (50 Mbps, 239 ms prop. delay)");
+  EXPECT_EQ(At(3)->NetworkButtonKind(), nbOther);
+  EXPECT_EQ(At(3)->TopologyIndex(), entries + 1);
+}
+
+TEST_F(NetworkButtonForm, DistanceGivesTheDelayInWholeMilliseconds) {
+  At(3)->PropertiesEntry()->trigger();
+  struct TCase {
+    TMedium Medium;
+    int Km;
+    int Delay;
+    QString Exact;
+  };
+  for (const TCase& c : {TCase{TMedium::Fibre, 1000, 5, "= 4.900 ms"}, TCase{TMedium::Copper, 100, 1, "= 0.500 ms"},
+                         TCase{TMedium::Satellite, 35786, 239, "= 238.738 ms"}}) {
+    SCOPED_TRACE(c.Km);
+    Form->MediumComboBox->SetItemIndex(static_cast<int>(c.Medium));
+    Form->DistanceSpinEdit->SetValue(c.Km);
+    EXPECT_EQ(Form->PropDelaySpinEdit->Value(), c.Delay);
+    EXPECT_EQ(Form->ExactDelayEdit->text(), Text(c.Exact.toLatin1()));
+  }
+  // Another element starts without a distance, with its own delay.
+  At(1)->PropertiesEntry()->trigger();
+  EXPECT_EQ(Form->DistanceSpinEdit->Value(), 0);
+  EXPECT_TRUE(Form->ExactDelayEdit->text().isEmpty());
+  // Ethernet has no propagation delay to give.
+  EXPECT_FALSE(Form->DistanceSpinEdit->isEnabled());
+  EXPECT_FALSE(Form->MediumComboBox->isEnabled());
 }
 
 TEST_F(NetworkButtonForm, TypedBandwidthIsFilteredAndApplied) {
