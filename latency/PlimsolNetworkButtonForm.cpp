@@ -22,7 +22,7 @@
 namespace {
 constexpr int ClientWidth = 225;
 // The network layout also shows the link panel at the right.
-constexpr int LinkPanelWidth = 170;
+constexpr int LinkPanelWidth = 180;
 // The title bar is the window manager's, so the client area is what remains
 // of the form's 196 (network) and 164 (host) pixels.
 constexpr int NetworkClientHeight = 169;

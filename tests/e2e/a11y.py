@@ -393,3 +393,26 @@ def menu_items(menu):
     """The captions of a menu's items and whether each is enabled, separators left out."""
     return [(item.name, has_state(item, pyatspi.STATE_ENABLED)) for item in children(menu)
             if item.getRole() != pyatspi.ROLE_SEPARATOR]
+
+
+class DescriptionChanges(_EventListener):
+    """While open, the descriptions the program reports changed, by the objects' names."""
+
+    KIND = "object:property-change:accessible-description"
+
+    def __init__(self, program):
+        super().__init__(program)
+        self._heard = []
+
+    def _record(self, event):
+        self._heard.append((event.source.name, event.source.description))
+
+    def heard(self, name, description, timeout=DEFAULT_TIMEOUT):
+        """Waits until the object named `name` reports `description`; returns whether it did."""
+        deadline = time.monotonic() + timeout
+        context = GLib.MainContext.default()
+        while (name, description) not in self._heard and time.monotonic() <= deadline:
+            while context.iteration(False):
+                pass
+            time.sleep(0.02)
+        return (name, description) in self._heard

@@ -66,8 +66,10 @@ class LatencyKeys(AppCase):
         a11y.wait_until(lambda: a11y.extents(ethernet)[:2] == (x, y), what="Ethernet to move back")
 
         self.assertEqual("Network 1 of 4 in the chain", ethernet.description)
-        self.app.keys("ctrl+Right")
-        a11y.wait_until(lambda: ethernet.description == "Network 2 of 4 in the chain", what="Ethernet's new place")
+        with a11y.DescriptionChanges(self.app.application) as changes:
+            self.app.keys("ctrl+Right")
+            self.assertTrue(changes.heard("Ethernet (10 Mbps)", "Network 2 of 4 in the chain"),
+                            "the move in the chain is announced")
         self.app.keys("ctrl+Left")
         a11y.wait_until(lambda: ethernet.description == "Network 1 of 4 in the chain", what="Ethernet's place back")
 
