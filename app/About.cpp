@@ -41,9 +41,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   Panel1->setObjectName("Panel1");
   Panel1->setFrameShape(QFrame::Box);
   Panel1->setAutoFillBackground(true);
-  QPalette white = Panel1->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  Panel1->setPalette(white);
+  // White with dark text on every desktop, as the picture is drawn for white.
+  Panel1->setPalette(QPalette(QColor(Qt::white)));
   AboutImage = new QLabel(Panel1);
   AboutImage->setObjectName("AboutImage");
   AboutImage->setAlignment(Qt::AlignCenter);

@@ -13,6 +13,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args, const char* 
     else if (arg == "--version" || arg == "-v") result.Version = true;
     else if ((arg == "-platform" || arg == "--platform") && index + 1 < args.size()) result.Platform = args[++index];
     else if (arg.rfind("--platform=", 0) == 0) result.Platform = arg.substr(11);
+    else if ((arg == "-display" || arg == "--display") && index + 1 < args.size()) result.Display = args[++index];
   }
   return result;
 }
@@ -33,10 +34,25 @@ std::string HelpText(const std::string& program) {
 
 std::string VersionText() { return "Orvane Calculator 3.01\n"; }
 
+namespace {
+std::string PluginOf(const TCommandLine& commandLine) {
+  return commandLine.Platform.substr(0, commandLine.Platform.find(':'));
+}
+}  // namespace
+
 bool DisplayMissing(const TCommandLine& commandLine, const char* x11Display, const char* waylandDisplay) {
-  const std::string plugin = commandLine.Platform.substr(0, commandLine.Platform.find(':'));
+  const std::string plugin = PluginOf(commandLine);
   if (plugin.empty()) return IsEmpty(x11Display) && IsEmpty(waylandDisplay);
   if (plugin == "xcb") return IsEmpty(x11Display);
   if (plugin.rfind("wayland", 0) == 0) return IsEmpty(waylandDisplay);
   return false;
+}
+
+std::optional<std::string> X11DisplayToUse(const TCommandLine& commandLine, const char* x11Display,
+                                           const char* waylandDisplay) {
+  const std::string plugin = PluginOf(commandLine);
+  const bool x11 = plugin == "xcb" || (plugin.empty() && !IsEmpty(x11Display) && IsEmpty(waylandDisplay));
+  if (!x11) return std::nullopt;
+  if (!commandLine.Display.empty()) return commandLine.Display;
+  return IsEmpty(x11Display) ? std::string() : std::string(x11Display);
 }

@@ -1,6 +1,7 @@
-// The program's entry: the options that need no window, the application
-// object, its title and the main window.
+// The program's entry: the options that need no window, the display check,
+// the application object, its title and the main window.
 #include <QIcon>
+#include <QSessionManager>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -9,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "platform/Application.h"
+#include "platform/DisplayConnection.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv, argv + argc);
@@ -27,6 +29,11 @@ int main(int argc, char** argv) {
                  program.c_str());
     return 1;
   }
+  const auto x11Display = X11DisplayToUse(commandLine, std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+  if (x11Display && !X11DisplayAnswers(*x11Display)) {
+    std::fprintf(stderr, "%s: cannot reach the X display \"%s\"\n", program.c_str(), x11Display->c_str());
+    return 1;
+  }
 
   TApplication app(argc, argv);
   TApplication::setApplicationDisplayName(TMainForm::ApplicationTitle);
@@ -38,6 +45,13 @@ int main(int argc, char** argv) {
     icon.addFile(QStringLiteral(":/resources/icons/orvane-calculator-%1.png").arg(size), QSize(size, size));
   TApplication::setWindowIcon(icon);
   TMainForm mainForm;
+  // A session that ends or a signal closes the window as the user would, so the settings are kept.
+  OnTerminationSignal([&mainForm] {
+    mainForm.close();
+    TApplication::quit();
+  });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
+                   Guarded([&mainForm] { mainForm.SaveSettings(); }));
   RunGuarded([&] { mainForm.FormCreate(); });
   mainForm.show();
   return app.exec();

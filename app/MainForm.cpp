@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,12 +11,15 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/About.h"
 #include "app/FormPosition.h"
+#include "app/StatusHintOverlay.h"
 #include "latency/LatencyCalculator.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/Hint.h"
 #include "platform/PageTabs.h"
 #include "platform/Registry.h"
@@ -47,9 +51,10 @@ QFrame* NewLogoPanel(QWidget* parent, const char* name, int width, int height) {
   panel->setFrameShape(QFrame::Box);
   panel->setFixedHeight(height);
   panel->setMinimumWidth(width);
-  // White on a light desktop; on a dark one the panels do not glare.
+  // White on every desktop: the logos are drawn for white, and on a dark
+  // palette their dark lettering and arrows would vanish.
   panel->setAutoFillBackground(true);
-  panel->setBackgroundRole(QPalette::Base);
+  panel->setPalette(QPalette(QColor(Qt::white)));
   return panel;
 }
 }  // namespace
@@ -113,6 +118,7 @@ TMainForm::TMainForm() {
 
   statusBar()->setObjectName("MainStatusBar");
   statusBar()->setSizeGripEnabled(true);
+  new TStatusHintOverlay(statusBar());
 }
 
 TMainForm::~TMainForm() { RunGuarded([this] { FormDestroy(); }); }
@@ -162,7 +168,12 @@ void TMainForm::CreateMenus() {
 
   HelpMenu = bar->addMenu("&Help");
   HelpMenu->setObjectName("HelpMenu");
-  // No help file ships with the program: the item stays hidden, and so does its F1 shortcut.
+  // The user guide opens in the browser from Contents and F1; the help-file item stays hidden.
+  HelpContentsItem = HelpMenu->addAction("&Contents", this, Guarded([this] { HelpTopicsItemClick(); }));
+  HelpContentsItem->setObjectName("HelpContentsItem");
+  HelpContentsItem->setShortcut(QKeySequence("F1"));
+  HelpContentsSeparator = HelpMenu->addSeparator();
+  HelpContentsSeparator->setObjectName("HelpContentsSeparator");
   HelpTopicsItem = HelpMenu->addAction("&Help Topics");
   HelpTopicsItem->setObjectName("HelpTopicsItem");
   HelpTopicsItem->setShortcut(QKeySequence("F1"));
@@ -270,7 +281,9 @@ void TMainForm::FormActivate() {
   SubnetCalculator->UpdateSubnetHostTable();
 }
 
-void TMainForm::FormDestroy() {
+void TMainForm::FormDestroy() { SaveSettings(); }
+
+void TMainForm::SaveSettings() {
   // One save of the settings file for all values: other programs' keys may make it
   // large. Opening the settings key first reads the file once for all its subkeys.
   TRegistry settings;
@@ -321,6 +334,18 @@ void TMainForm::CalcImageButtonClick(QObject* sender) {
 }
 
 void TMainForm::FileExitItemClick() { close(); }
+
+void TMainForm::HelpTopicsItemClick() {
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  for (const char* place : {"doc/guide.html", ORVANE_INSTALLED_GUIDE}) {
+    if (programFolder.exists(place)) {
+      OpenDocument(QUrl::fromLocalFile(QDir::cleanPath(programFolder.absoluteFilePath(place))).toString());
+      return;
+    }
+  }
+  MessageBox("The user guide (guide.html) is not installed with the program.", ApplicationTitle,
+             MB_OK | MB_ICONINFORMATION);
+}
 
 void TMainForm::HelpGotoWebsiteActionClick() { OpenDocument(WebsiteAddress); }
 

@@ -34,6 +34,8 @@ class TMainForm : public QMainWindow {
   // Each time the window becomes active: fills the tables that wait for it.
   void FormActivate();
   void FormDestroy();
+  // Writes the settings kept between runs: at the end of a run, and when the session asks.
+  void SaveSettings();
   void SelectCalculator(int index);
   void CalculatorItemClick(QObject* sender);
   void CalcImageButtonClick(QObject* sender);
@@ -46,6 +48,9 @@ class TMainForm : public QMainWindow {
   // The control the Edit menu acts on: the focused one or, while the menu bar
   // has the keyboard, the one that had the focus before.
   QWidget* EditFocus() const;
+  // Opens the user guide in the browser: beside the program in its build
+  // folder, or where it is installed.
+  void HelpTopicsItemClick();
   void HelpGotoWebsiteActionClick();
   void HelpAboutActionExecute();
 
@@ -76,6 +81,8 @@ class TMainForm : public QMainWindow {
   QMenu* OptionsMenu;
   QAction* OptionsAllow1SubnetBitItem;
   QMenu* HelpMenu;
+  QAction* HelpContentsItem;
+  QAction* HelpContentsSeparator;
   QAction* HelpTopicsItem;
   QAction* HelpSeparator1Item;
   QAction* HelpGotoWebsiteAction;

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "controls/ClipboardButton.h"
 #include "controls/DesignLayout.h"
@@ -19,6 +20,8 @@ constexpr int LegendRowTops[MaxStripes] = {0, 18, 36, 54, 71, 89, 107, 125, 143,
 constexpr int TitleWidth = 38;
 constexpr int TitleHeight = 13;
 constexpr int SwatchSize = 13;
+constexpr int LegendLabelLeft = 16;
+constexpr int LegendRowGap = 4;
 
 QString ColourName(int index) {
   const std::string_view name = RainbowPalette()[index].Name;
@@ -95,7 +98,9 @@ void TLatencyCalculator::CreateLatencyGraphsPage() {
     label->setObjectName(name + "Label");
     label->setAccessibleDescription(name.toLower());
     label->SetTransparent(true);
-    label->move(16, LegendRowTops[i]);
+    label->SetAutoSize(false);
+    label->SetWordWrap(true);
+    label->move(LegendLabelLeft, LegendRowTops[i]);
     LegendPairs.append({label, swatch});
   }
 }
@@ -104,10 +109,20 @@ void TLatencyCalculator::LatencyGraphsTabSheetEnter() {
   SetEditCopyEnabled(true);
   RecomputeLatency();
   const int n = static_cast<int>(NetworkChain.size());
+  // A name longer than the legend is wide wraps, and pushes the rows below it down.
+  const int labelWidth = Panel1->width() - LegendLabelLeft;
+  int top = 0;
   for (int i = 0; i < MaxStripes; ++i) {
-    LegendPairs[i].first->SetCaption(i < n ? NetworkChain[i]->Hint() : QString());
-    LegendPairs[i].first->setVisible(i < n);
-    LegendPairs[i].second->setVisible(i < n);
+    const auto& [label, swatch] = LegendPairs[i];
+    label->SetCaption(i < n ? NetworkChain[i]->Hint() : QString());
+    label->setVisible(i < n);
+    swatch->setVisible(i < n);
+    top = std::max(top, LegendRowTops[i]);
+    const int height =
+        label->fontMetrics().boundingRect(QRect(0, 0, labelWidth, 0), Qt::TextWordWrap, label->ShownCaption()).height();
+    label->setGeometry(LegendLabelLeft, top, labelWidth, std::max(height, SwatchSize));
+    swatch->move(0, top);
+    top = label->geometry().bottom() + 1 + LegendRowGap;
   }
   for (TRainbowBar* bar : {RainbowBarA, RainbowBarB, RainbowBarAB}) bar->SetNumStripes(static_cast<std::uint8_t>(n));
   for (int i = 0; i < n; ++i) {

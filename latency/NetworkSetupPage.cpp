@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "controls/ClipboardButton.h"
 #include "controls/DesignLayout.h"
@@ -30,7 +31,8 @@ QToolButton* NewToolButton(QToolBar* bar, const char* objectName, const QString&
   button->setObjectName(objectName);
   button->setText(caption);
   button->setAutoRaise(true);
-  button->setFixedSize(35, 21);
+  // As wide as its caption needs in the font shown, at least the designed 35.
+  button->setFixedSize(std::max(35, button->sizeHint().width()), 21);
   // Reachable by Tab as well as by its shortcut.
   button->setFocusPolicy(Qt::TabFocus);
   SetHint(button, hint);

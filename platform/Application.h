@@ -17,6 +17,11 @@ class TApplication : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Runs `handler` on the event loop after SIGTERM, SIGINT or SIGHUP (a session
+// ending, Ctrl+C, kill), instead of ending the process on the spot. Call once,
+// after the application object exists.
+void OnTerminationSignal(std::function<void()> handler);
+
 // Shows the message of the exception in flight (call only inside a catch block).
 void ShowCurrentException();
 

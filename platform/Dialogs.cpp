@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
@@ -33,7 +34,10 @@ class TPreWrappedMessageBox : public QMessageBox {
  protected:
   bool event(QEvent* event) override {
     const bool handled = QMessageBox::event(event);
-    if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) KeepLinesAsGiven();
+    if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
+      KeepLinesAsGiven();
+      CentreOnOwner();
+    }
     return handled;
   }
 
@@ -52,7 +56,30 @@ class TPreWrappedMessageBox : public QMessageBox {
     // Sizing asks for another layout pass, which would wrap the text again.
     QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
   }
+
+  // Over the middle of the window it belongs to, kept whole on that window's
+  // screen: a box without an owner would otherwise ask for the screen's corner.
+  void CentreOnOwner() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect screenArea = (owner ? owner->screen() : screen())->availableGeometry();
+    const QPoint centre = owner ? owner->frameGeometry().center() : screenArea.center();
+    QRect placed(QPoint(0, 0), size());
+    placed.moveCenter(centre);
+    placed.moveRight(std::min(placed.right(), screenArea.right()));
+    placed.moveBottom(std::min(placed.bottom(), screenArea.bottom()));
+    placed.moveLeft(std::max(placed.left(), screenArea.left()));
+    placed.moveTop(std::max(placed.top(), screenArea.top()));
+    move(placed.topLeft());
+  }
 };
+
+// The window a box belongs to: the active one, else the program's main window.
+QWidget* OwnerWindow() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && qobject_cast<QMainWindow*>(window)) return window;
+  return nullptr;
+}
 }  // namespace
 
 void SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::move(responder); }
@@ -60,7 +87,7 @@ void SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::
 int MessageBox(const QString& text, const QString& caption, unsigned flags) {
   if (Responder()) return Responder()(text, caption, flags);
   TPreWrappedMessageBox box(IconOf(flags), caption, QString(text).replace("\r\n", "\n"), QMessageBox::NoButton,
-                  QApplication::activeWindow());
+                  OwnerWindow());
   box.setTextFormat(Qt::PlainText);
   switch (flags & 0x0F) {
     case MB_YESNO:

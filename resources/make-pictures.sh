@@ -1,7 +1,8 @@
 #!/bin/sh
 # Draws the calculator logos, the Kest Group logo, the arrow glyphs and the
 # clipboard glyph with ImageMagick and the DejaVu fonts, at their own size and
-# at twice it (NAME@2x.png, for high-density screens). Run from anywhere;
+# at twice it (NAME@2x.png, for high-density screens). A draw's scale widens
+# its strokes too, so strokes are given 1 pixel wide at every scale. Run from anywhere;
 # writes next to itself.
 set -e
 cd "$(dirname "$0")"
@@ -39,7 +40,7 @@ pictures() {
   convert "ARROWUP$X.png" -flip -strip "PNG32:ARROWDOWN$X.png"
 
   # The clipboard glyph of the copy buttons beside the fields.
-  convert -size $((16*S))x$((16*S)) xc:none -strokewidth $S \
+  convert -size $((16*S))x$((16*S)) xc:none -strokewidth 1 \
     -fill '#8b5a2b' -stroke '#5a3a1a' -draw "scale $S,$S roundrectangle 2,2 13,15 1,1" \
     -fill white -stroke '#808080' -draw "scale $S,$S rectangle 4,4 11,13" \
     -stroke '#404040' -draw "scale $S,$S line 5,7 10,7" -draw "scale $S,$S line 5,9 10,9" -draw "scale $S,$S line 5,11 9,11" \
@@ -54,7 +55,7 @@ pictures() {
       keys="$keys fill '$colour' roundrectangle $x,$y $((x + 12)),$((y + 9)) 2,2"
     done
   done
-  convert -size $((121*S))x$((129*S)) xc:none -strokewidth $S \
+  convert -size $((121*S))x$((129*S)) xc:none -strokewidth 1 \
     -fill '#1f5fa8' -draw "scale $S,$S roundrectangle 23,2 97,92 8,8" \
     -fill '#cfe3c1' -stroke '#123e70' -draw "scale $S,$S rectangle 30,9 90,28" -stroke none \
     -font "$FONT/DejaVuSansMono-Bold.ttf" -pointsize $((12*S)) -fill '#1d3b1a' -gravity northeast \

@@ -39,6 +39,28 @@ TEST(CommandLine, OptionsAndDisplay) {
   }
 }
 
+TEST(CommandLine, TheXDisplayToCheckBeforeStarting) {
+  struct TDisplayCase {
+    std::vector<std::string> Args;
+    const char* PlatformVariable;
+    const char* Display;
+    const char* WaylandDisplay;
+    std::optional<std::string> Expected;
+  };
+  const TDisplayCase cases[] = {
+      {{"prog"}, nullptr, ":7", nullptr, ":7"},
+      {{"prog", "-display", ":3"}, nullptr, ":7", nullptr, ":3"},
+      {{"prog"}, "xcb", ":7", "wayland-0", ":7"},
+      {{"prog"}, nullptr, ":7", "wayland-0", std::nullopt},
+      {{"prog"}, "wayland", ":7", "wayland-0", std::nullopt},
+      {{"prog"}, "offscreen", ":7", nullptr, std::nullopt},
+  };
+  for (const TDisplayCase& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.Args));
+    EXPECT_EQ(X11DisplayToUse(ParseCommandLine(c.Args, c.PlatformVariable), c.Display, c.WaylandDisplay), c.Expected);
+  }
+}
+
 TEST(CommandLine, TextsNameTheReleaseAndTheOptions) {
   EXPECT_EQ(VersionText(), "Orvane Calculator 3.01\n");
   const std::string help = HelpText("orvane-calculator");

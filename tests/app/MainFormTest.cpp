@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -100,6 +102,7 @@ TEST_F(MainFormTest, TheMenuBarCarriesEveryCommand) {
       {form.CalculatorIPSubnetItem, "&Orvane Calculator", "Ctrl+I"},
       {form.CalculatorLatencyItem, "&Latency Calculator", "Ctrl+L"},
       {form.OptionsAllow1SubnetBitItem, "Allow &1 Subnet Bit (RFC 1878)", ""},
+      {form.HelpContentsItem, "&Contents", "F1"},
       {form.HelpTopicsItem, "&Help Topics", "F1"},
       {form.HelpGotoWebsiteAction, "Visit Kest Group's &Website...", ""},
       {form.HelpAboutAction, "&About...", ""},
@@ -112,6 +115,33 @@ TEST_F(MainFormTest, TheMenuBarCarriesEveryCommand) {
   EXPECT_FALSE(form.OptionsAllow1SubnetBitItem->isChecked());
   EXPECT_EQ(form.HelpGotoWebsiteAction->property("category").toString(), "Help");
   EXPECT_EQ(form.HelpAboutAction->property("category").toString(), "Help");
+}
+
+// Takes the place of the browser: records each address it is asked to open.
+class TUrlRecorder : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> Opened;
+ public slots:
+  void Open(const QUrl& url) { Opened.append(url); }
+};
+
+TEST_F(MainFormTest, F1OpensTheUserGuideInTheBrowser) {
+  TMainForm form;
+  form.FormCreate();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  TUrlRecorder browser;
+  QDesktopServices::setUrlHandler("file", &browser, "Open");
+  QTest::keyClick(&form, Qt::Key_F1);
+  QDesktopServices::unsetUrlHandler("file");
+  ASSERT_EQ(browser.Opened.size(), 1);
+  QFile guide(browser.Opened[0].toLocalFile());
+  ASSERT_TRUE(guide.open(QIODevice::ReadOnly)) << browser.Opened[0].toString().toStdString();
+  const QString text = QString::fromUtf8(guide.readAll());
+  for (const char* calculator : {"Radixer Calculator", "Orvane Calculator", "Latency Calculator"})
+    EXPECT_TRUE(text.contains(calculator)) << calculator;
 }
 
 TEST_F(MainFormTest, ShortcutsSwitchCalculators) {
@@ -327,3 +357,5 @@ TEST_F(MainFormTest, EveryPageTabShowsWholeInTheSmallestWindow) {
 }
 
 }  // namespace
+
+#include "MainFormTest.moc"

@@ -17,7 +17,8 @@ for f in bin/orvane-calculator \
          share/icons/hicolor/scalable/apps/orvane-calculator.svg \
          share/icons/hicolor/48x48/apps/orvane-calculator.png \
          share/icons/hicolor/256x256/apps/orvane-calculator.png \
-         share/man/man1/orvane-calculator.1; do
+         share/man/man1/orvane-calculator.1 \
+         share/orvane-calculator/guide.html; do
   [ -f "$PREFIX/$f" ] || fail "not installed: $f"
 done
 desktop-file-validate "$PREFIX/share/applications/$APP.desktop" | { ! grep -E 'error|warning'; } ||
@@ -35,4 +36,9 @@ err="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" 2>&1 >/de
 [ "$status" -eq 1 ] || fail "without a display the exit status is $status, not 1"
 [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && printf '%s' "$err" | grep -q 'display' ||
   fail "without a display the message is: $err"
+status=0
+err="$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4093 "$PROGRAM" 2>&1 >/dev/null)" || status=$?
+[ "$status" -eq 1 ] || fail "with a display that does not answer the exit status is $status, not 1"
+[ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && printf '%s' "$err" | grep -q 'display ":4093"' ||
+  fail "with a display that does not answer the message is: $err"
 echo "install checks passed"

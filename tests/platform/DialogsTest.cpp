@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -33,6 +34,7 @@ struct TShownBox {
   bool WordWrap = true;
   QSize TextSize;
   QFont TextFont;
+  QRect Frame;
 };
 
 // Shows a real box and presses `press` in it once it is up.
@@ -53,6 +55,7 @@ int ShowAndPress(const QString& text, unsigned flags, QMessageBox::StandardButto
       shown.TextSize = label->contentsRect().size();
       shown.TextFont = label->font();
     }
+    shown.Frame = box->frameGeometry();
     box->button(press)->click();
   });
   SetMessageBoxResponder(nullptr);
@@ -99,6 +102,17 @@ TEST(DialogsTest, ShowsTheLinesAsGivenWithoutWrappingThemAgain) {
   EXPECT_GE(shown.TextSize.width(), metrics.horizontalAdvance(first.trimmed())) << "the longest line fits";
   EXPECT_GE(shown.TextSize.height(), 2 * metrics.height());
   EXPECT_LT(shown.TextSize.height(), 3 * metrics.lineSpacing()) << "two lines, not three";
+}
+
+TEST(DialogsTest, OpensOverTheMiddleOfTheMainWindowEvenWhenNoWindowIsActive) {
+  QMainWindow main;
+  main.setGeometry(300, 200, 297, 455);
+  main.show();
+  ASSERT_EQ(QApplication::activeWindow(), nullptr);
+  TShownBox shown;
+  ShowAndPress("Are you sure?", MB_YESNO | MB_ICONEXCLAMATION, QMessageBox::No, shown);
+  EXPECT_LE((shown.Frame.center() - main.frameGeometry().center()).manhattanLength(), 8)
+      << "box at " << shown.Frame.x() << "," << shown.Frame.y();
 }
 
 }  // namespace
