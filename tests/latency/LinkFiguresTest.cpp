@@ -61,8 +61,8 @@ TEST(LinkPresetsTest, GiveTheFiguresOfTheirStandards) {
     for (const TTopologyEntry& entry : TopologyEntries()) EXPECT_NE(name, Lower(entry.Text));
   }
   // The user guide cites each preset's figures in a line of its own.
-  std::ifstream guide(LATENCY_PRESETS_GUIDE);
-  ASSERT_TRUE(guide) << LATENCY_PRESETS_GUIDE;
+  std::ifstream guide(USER_GUIDE);
+  ASSERT_TRUE(guide) << USER_GUIDE;
   std::set<std::string> lines;
   for (std::string line; std::getline(guide, line);) lines.insert(line);
   for (const TLinkPreset& preset : presets)
