@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QKeyEvent>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>

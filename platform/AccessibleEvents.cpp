@@ -33,11 +33,12 @@ QDBusArgument& operator<<(QDBusArgument& argument, const TApplicationReference& 
   return argument;
 }
 
+// Only sent, never read back; D-Bus types need both directions.
 const QDBusArgument& operator>>(const QDBusArgument& argument, TApplicationReference&) { return argument; }
 
 // The signal of type `member`:`detail` from `object`, with the arguments every
 // AT-SPI object event carries.
-void Send(QObject* object, const char* member, const QString& detail, int detail1, const QVariant& value) {
+void Send(QObject* object, const char* member, const QString& detail, int detail1) {
   if (!object || !QAccessible::isActive()) return;
   static const QMetaType registered = qDBusRegisterMetaType<TApplicationReference>();
   (void)registered;
@@ -47,7 +48,7 @@ void Send(QObject* object, const char* member, const QString& detail, int detail
   if (!accessible) return;
   const QString path = ObjectPathPrefix + QString::number(QAccessible::uniqueId(accessible));
   QDBusMessage signal = QDBusMessage::createSignal(path, "org.a11y.atspi.Event.Object", member);
-  signal << detail << detail1 << 0 << QVariant::fromValue(QDBusVariant(value))
+  signal << detail << detail1 << 0 << QVariant::fromValue(QDBusVariant(0))
          << QVariant::fromValue(TApplicationReference{bus.baseService()});
   bus.send(signal);
 }
@@ -59,8 +60,9 @@ class TVisibleStateEvents : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     const QEvent::Type type = event->type();
-    if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWidgetType())
-      Send(watched, "StateChanged", "visible", type == QEvent::Show ? 1 : 0, 0);
+    // A window minimised or restored keeps its state: those events come from outside.
+    if ((type == QEvent::Show || type == QEvent::Hide) && !event->spontaneous() && watched->isWidgetType())
+      Send(watched, "StateChanged", "visible", type == QEvent::Show ? 1 : 0);
     return false;
   }
 };
@@ -73,9 +75,9 @@ void InstallVisibleStateEvents() {
   qApp->installEventFilter(filter);
 }
 
-void AccessibleSelectionChanged(QObject* object) { Send(object, "SelectionChanged", QString(), 0, 0); }
+void AccessibleSelectionChanged(QObject* object) { Send(object, "SelectionChanged", QString(), 0); }
 
 void AccessibleModelChanged(QObject* object) {
-  Send(object, "ModelChanged", QString(), 0, 0);
-  Send(object, "VisibleDataChanged", QString(), 0, 0);
+  Send(object, "ModelChanged", QString(), 0);
+  Send(object, "VisibleDataChanged", QString(), 0);
 }
