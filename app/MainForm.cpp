@@ -1,10 +1,12 @@
 #include "app/MainForm.h"
 
+#include <QAccessibleWidget>
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -13,11 +15,13 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/About.h"
 #include "app/FormPosition.h"
 #include "app/StatusHintOverlay.h"
 #include "latency/LatencyCalculator.h"
+#include "platform/AccessibleEvents.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Hint.h"
@@ -45,8 +49,23 @@ constexpr TCalculatorInfo Calculators[3] = {
      "Click to change to the Orvane Calculator", "Click to change to the Radixer Calculator"},
 };
 
+// A panel of pictures: assistive technology meets it as a named panel, not as a frame.
+class TLogoPanel : public QFrame {
+  Q_OBJECT
+ public:
+  using QFrame::QFrame;
+};
+
+QAccessibleInterface* LogoPanelAccessibleFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("TLogoPanel") && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
+  return nullptr;
+}
+
 QFrame* NewLogoPanel(QWidget* parent, const char* name, int width, int height) {
-  auto* panel = new QFrame(parent);
+  static const bool factoryInstalled = (QAccessible::installFactory(LogoPanelAccessibleFactory), true);
+  (void)factoryInstalled;
+  auto* panel = new TLogoPanel(parent);
   panel->setObjectName(name);
   panel->setFrameShape(QFrame::Box);
   panel->setFixedHeight(height);
@@ -61,6 +80,8 @@ QFrame* NewLogoPanel(QWidget* parent, const char* name, int width, int height) {
 
 TMainForm::TMainForm() {
   setObjectName("MainForm");
+  InstallVisibleStateEvents();
+  qApp->installEventFilter(this);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setMinimumSize(MinimumWidth, MinimumHeight);
@@ -207,6 +228,8 @@ void TMainForm::CreateLogoPanels(QWidget* central) {
     button->setIcon(QIcon(LoadBitmapResource(glyph)));
     button->setIconSize(QSize(9, 9));
     button->resize(17, 17);
+    // Decorations: the mouse and assistive technology's press action reach them, Tab does not.
+    button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QToolButton::clicked, this, Guarded([this, button] { CalcImageButtonClick(button); }));
     return button;
   };
@@ -217,9 +240,11 @@ void TMainForm::CreateLogoPanels(QWidget* central) {
   KestGroupLogoPanel = NewLogoPanel(central, "KestGroupLogoPanel", 85, 73);
   KestGroupLogoPanel->setFixedWidth(85);
   KestGroupLogoPanel->setCursor(Qt::PointingHandCursor);
+  KestGroupLogoPanel->setAccessibleName("Kest Group");
   GotoWebsiteButton = new QToolButton(KestGroupLogoPanel);
   GotoWebsiteButton->setObjectName("GotoWebsiteButton");
   GotoWebsiteButton->setAutoRaise(true);
+  GotoWebsiteButton->setFocusPolicy(Qt::NoFocus);
   GotoWebsiteButton->setText(HelpGotoWebsiteAction->text());
   GotoWebsiteButton->setIcon(QIcon(LoadBitmapResource("KESTGROUPLOGO")));
   GotoWebsiteButton->setIconSize(QSize(64, 56));
@@ -232,12 +257,46 @@ void TMainForm::CreateLogoPanels(QWidget* central) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   // The arrow buttons keep to the logo panel's right corners as the window widens.
   if (watched == CalcLogoPanel && event->type() == QEvent::Resize) PlaceLogoButtons();
+  // An Alt chord that a field on the page shown shares with a menu (Alt+F for From and
+  // File) would go to each in turn; the field keeps it, as on the desktop the menu was
+  // made for. Taken before the shortcuts see it, so the menu bar never takes the keyboard.
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    if (QWidget* field = PageMnemonicField(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
+      if (type == QEvent::KeyPress) field->setFocus(Qt::ShortcutFocusReason);
+      event->accept();
+      return true;
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) RunGuarded([this] { FormActivate(); });
   QMainWindow::changeEvent(event);
+}
+
+QWidget* TMainForm::PageMnemonicField(const QKeySequence& key) const {
+  const QList<QAction*> menus = menuBar()->actions();
+  if (std::none_of(menus.begin(), menus.end(), [&key](QAction* menu) { return QKeySequence::mnemonic(menu->text()) == key; }))
+    return nullptr;
+  for (QLabel* label : MainPageControl->currentWidget()->findChildren<QLabel*>())
+    if (label->buddy() && label->isVisible() && label->isEnabled() && QKeySequence::mnemonic(label->text()) == key)
+      return label->buddy();
+  return nullptr;
+}
+
+void TMainForm::FocusFirstField() {
+  // The first Tab stop of the calculator that is neither one of its page tabs nor a small command button.
+  QWidget* sheet = MainPageControl->currentWidget();
+  for (QWidget* w = sheet->nextInFocusChain(); w != sheet; w = w->nextInFocusChain()) {
+    if (sheet->isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+        !qobject_cast<QTabBar*>(w) && !qobject_cast<QTabWidget*>(w) && !qobject_cast<QToolButton*>(w)) {
+      w->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
 }
 
 void TMainForm::PlaceLogoButtons() {
@@ -315,7 +374,9 @@ void TMainForm::SelectCalculator(int index) {
   CalcImageUpButton->setAccessibleName(info.UpHint);
   SetHint(CalcImageDnButton, info.DownHint);
   CalcImageDnButton->setAccessibleName(info.DownHint);
+  CalcLogoPanel->setAccessibleName(CalculatorItems()[static_cast<std::size_t>(index)]->text().remove('&'));
   MainPageControl->setCurrentIndex(index);
+  FocusFirstField();
 }
 
 void TMainForm::CalculatorItemClick(QObject* sender) {
@@ -356,3 +417,5 @@ void TMainForm::HelpAboutActionExecute() {
   AboutForm->raise();
   AboutForm->activateWindow();
 }
+
+#include "MainForm.moc"

@@ -8,6 +8,7 @@
 
 class QAction;
 class QFrame;
+class QKeySequence;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -102,6 +103,10 @@ class TMainForm : public QMainWindow {
   void CreateMenus();
   void CreateLogoPanels(QWidget* central);
   void PlaceLogoButtons();
+  // Gives the focus to the first field of the calculator shown.
+  void FocusFirstField();
+  // The field whose label on the page shown has the mnemonic `key` of a menu, if any.
+  QWidget* PageMnemonicField(const QKeySequence& key) const;
   std::array<QAction*, 3> CalculatorItems() const;
 
   QPointer<QWidget> FocusBeforeMenuBar;

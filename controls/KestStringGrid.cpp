@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "controls/GridTextWidth.h"
+#include "controls/KestStringGridAccessible.h"
 #include "platform/Clipboard.h"
 
 namespace {
@@ -240,6 +241,12 @@ void TSuperStringGrid::AutoSizeColumn(int ACol) {
 }
 
 void TSuperStringGrid::AutoSizeColumns() {
+  FitColumns();
+  // Every fill of a table ends in fitting its columns: tell assistive technology here.
+  StringGridFilled(this);
+}
+
+void TSuperStringGrid::FitColumns() {
   TFontWidths widths(this);
   const int cols = ColCount();
   if (OnGetCellFont || RowCount() < ReducedFitRows) {

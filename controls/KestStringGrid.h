@@ -133,6 +133,7 @@ class TSuperStringGrid : public TStringGrid {
   // The text's place in the cell; with `grow` the row and column first grow to fit it.
   QRect TextRect(int ACol, int ARow, const QRect& ARect, const QString& text, const QFont& font, bool grow);
   // With `bodyShapes`, the shapes of the column's texts below the fixed rows.
+  void FitColumns();
   void AutoSizeColumn(int ACol, TFontWidths& widths, const TTextShapes* bodyShapes);
   bool IsRowHeading(int ACol, int ARow, int Y) const;
   bool IsColHeading(int ACol, int ARow, int X) const;

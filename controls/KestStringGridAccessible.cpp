@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "controls/KestStringGridBase.h"
+#include "platform/AccessibleEvents.h"
 
 namespace {
 // Listing the selected cells of a huge selection would create an interface
@@ -191,9 +192,11 @@ class TGridCellAccessible : public QAccessibleInterface, public QAccessibleTable
 
   bool isSelected() const override { return isValid() && Contains(FGrid->Selection(), FCol, FRow); }
 
+  // The heading cells of the column, for a heading cell too: Qt's bridge
+  // answers a request for a column's header with those of the cell in row 0.
   QList<QAccessibleInterface*> columnHeaderCells() const override {
     QList<QAccessibleInterface*> cells;
-    if (!isValid() || FRow < FGrid->FixedRows()) return cells;
+    if (!isValid()) return cells;
     for (int row = 0; row < FGrid->FixedRows(); ++row) cells.append(Table()->cellAt(row, FCol));
     return cells;
   }
@@ -251,6 +254,10 @@ void StringGridStructureChanged(TStringGrid* grid) {
   QAccessibleTableModelChangeEvent event(grid, QAccessibleTableModelChangeEvent::ModelReset);
   QAccessible::updateAccessibility(&event);
 }
+
+void StringGridSelectionChanged(TStringGrid* grid) { AccessibleSelectionChanged(grid); }
+
+void StringGridFilled(TStringGrid* grid) { AccessibleModelChanged(grid); }
 
 void StringGridFocusMoved(TStringGrid* grid) {
   if (!QAccessible::isActive() || !grid->hasFocus()) return;

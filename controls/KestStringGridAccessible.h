@@ -8,5 +8,9 @@ class TStringGrid;
 void InstallStringGridAccessibility();
 // Tell assistive technology that the cells were resized or reordered.
 void StringGridStructureChanged(TStringGrid* grid);
+// Tell assistive technology that the selection changed.
+void StringGridSelectionChanged(TStringGrid* grid);
+// Tell assistive technology that the cells were filled anew.
+void StringGridFilled(TStringGrid* grid);
 // Tell assistive technology that the current cell moved.
 void StringGridFocusMoved(TStringGrid* grid);

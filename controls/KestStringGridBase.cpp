@@ -253,6 +253,7 @@ void TStringGrid::SetSelection(const TGridRect& selection) {
   ClampCurrent();
   viewport()->update();
   StringGridFocusMoved(this);
+  StringGridSelectionChanged(this);
 }
 
 int TStringGrid::TopRow() const { return verticalScrollBar()->value(); }
@@ -421,6 +422,7 @@ void TStringGrid::MoveCurrent(int ACol, int ARow, bool extend) {
   ScrollInView(FCurrent.X, FCurrent.Y);
   viewport()->update();
   StringGridFocusMoved(this);
+  StringGridSelectionChanged(this);
 }
 
 void TStringGrid::InvalidateCell(int ACol, int ARow) {

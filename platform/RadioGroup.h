@@ -1,7 +1,9 @@
 #pragma once
 // A captioned group of radio buttons chosen by item index, with one click
 // handler that runs on every change of the index, by the user or by code, and
-// that an owner may detach while it changes the index itself.
+// that an owner may detach while it changes the index itself. As on the
+// desktop the group is one Tab stop, the chosen button (the first while none
+// is), and the arrow keys move the choice whichever way the buttons are laid out.
 #include <QGroupBox>
 #include <QStringList>
 #include <functional>
@@ -23,7 +25,12 @@ class TRadioGroup : public QGroupBox {
 
   std::function<void(QObject* sender)> OnClick;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void UpdateTabStop();
+
   QButtonGroup* Group;
   std::vector<QRadioButton*> Buttons;
   int Index = -1;

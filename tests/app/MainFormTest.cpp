@@ -27,6 +27,7 @@
 #include "platform/RadioGroup.h"
 #include "platform/Registry.h"
 #include "platform/ValueComboBox.h"
+#include "radix/RadixerCalculator.h"
 #include "subnet/SubnetCalculator.h"
 #include "tests/support/MessageRecorder.h"
 
@@ -308,30 +309,34 @@ TEST_F(MainFormTest, AStoredReservedAddressComesBackCorrectedSilently) {
   EXPECT_FALSE(form.OptionsAllow1SubnetBitItem->isChecked());
 }
 
-TEST_F(MainFormTest, TabCyclesThroughEachCalculatorAndTheLogoButton) {
+TEST_F(MainFormTest, EachCalculatorOpensOnItsFirstFieldAndTabPassesNoDecoration) {
   TMainForm form;
   form.FormCreate();
   form.show();
   QApplication::setActiveWindow(&form);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  const char* reached[] = {"DecNumberEdit", "IPAddressEdit", "DesktopNetworkButton"};
+  EXPECT_TRUE(form.SubnetCalculator->IPAddressEdit->isAncestorOf(QApplication::focusWidget())) << "at start-up";
+  const QWidget* first[] = {form.RadixerCalculator->NumberWidthGroup, form.SubnetCalculator->IPAddressEdit,
+                            form.LatencyCalculator->DesktopNetworkButton};
+  const QWidget* decorations[] = {form.CalcImageUpButton, form.CalcImageDnButton, form.GotoWebsiteButton};
   for (int calculator = 0; calculator < 3; ++calculator) {
     SCOPED_TRACE(calculator);
     form.SelectCalculator(calculator);
-    form.GotoWebsiteButton->setFocus();
+    QWidget* start = QApplication::focusWidget();
+    ASSERT_TRUE(start && (start == first[calculator] || first[calculator]->isAncestorOf(start)));
     std::vector<QWidget*> visited;
     for (int tab = 0; tab < 50; ++tab) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QWidget* focus = QApplication::focusWidget();
-      if (focus == form.GotoWebsiteButton) break;
+      if (focus == start) break;
       ASSERT_TRUE(focus && focus->isVisible());
       visited.push_back(focus);
     }
-    ASSERT_FALSE(visited.empty()) << "Tab leaves the logo button";
-    EXPECT_EQ(QApplication::focusWidget(), form.GotoWebsiteButton) << "and comes back to it";
-    EXPECT_TRUE(std::any_of(visited.begin(), visited.end(),
-                            [&](QWidget* w) { return w->objectName() == reached[calculator]; }));
-    QTest::keyClick(form.GotoWebsiteButton, Qt::Key_Backtab);
+    ASSERT_FALSE(visited.empty()) << "Tab leaves the first field";
+    EXPECT_EQ(QApplication::focusWidget(), start) << "and comes back to it";
+    for (const QWidget* decoration : decorations)
+      EXPECT_EQ(std::count(visited.begin(), visited.end(), decoration), 0) << decoration->objectName().toStdString();
+    QTest::keyClick(start, Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), visited.back()) << "Shift+Tab goes the other way";
   }
 }

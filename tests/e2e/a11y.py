@@ -416,3 +416,33 @@ class DescriptionChanges(_EventListener):
                 pass
             time.sleep(0.02)
         return (name, description) in self._heard
+
+
+def focused(root):
+    """The object below `root` that has the keyboard focus, or None."""
+    found = find_all(root, where=lambda obj: has_state(obj, pyatspi.STATE_FOCUSED))
+    return found[0] if found else None
+
+
+class Events(_EventListener):
+    """While open, the program's events of one AT-SPI type (such as
+    "object:selection-changed"), as (source name, detail1) pairs."""
+
+    def __init__(self, program, kind):
+        super().__init__(program)
+        self.KIND = kind
+        self._heard = []
+
+    def _record(self, event):
+        self._heard.append((event.source.name, event.detail1))
+
+    def heard(self, name, timeout=DEFAULT_TIMEOUT):
+        """Whether the object named `name` sends such an event within `timeout` seconds."""
+        context = GLib.MainContext.default()
+        deadline = time.monotonic() + timeout
+        while True:
+            while context.iteration(False):
+                pass
+            if any(source == name for source, _ in self._heard) or time.monotonic() > deadline:
+                return any(source == name for source, _ in self._heard)
+            time.sleep(0.02)

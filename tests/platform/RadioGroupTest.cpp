@@ -1,6 +1,8 @@
 #include "platform/RadioGroup.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QBoxLayout>
 #include <QRadioButton>
 #include <QTest>
 #include <functional>
@@ -78,5 +80,27 @@ TEST(RadioGroup, ADetachedHandlerMissesTheChangeButTheIndexFollows) {
   EXPECT_EQ(group.Clicks, 0);
   group.Radio.Item(0)->click();
   EXPECT_EQ(group.Clicks, 1) << "attached again";
+}
+TEST(RadioGroup, TheChoiceIsTheOneTabStopAndEveryArrowMovesIt) {
+  struct Step {
+    Qt::Key Key;
+    int Chosen;
+  };
+  // From item 0 of three; the choice wraps round at either end.
+  const Step steps[] = {{Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Down, 0}, {Qt::Key_Up, 2}, {Qt::Key_Left, 1}};
+  for (const QBoxLayout::Direction direction : {QBoxLayout::TopToBottom, QBoxLayout::LeftToRight}) {
+    SCOPED_TRACE(direction);
+    Group group;
+    static_cast<QBoxLayout*>(group.Radio.layout())->setDirection(direction);
+    group.Radio.Item(0)->setFocus();
+    for (const Step& step : steps) {
+      QTest::keyClick(QApplication::focusWidget(), step.Key);
+      EXPECT_EQ(group.Radio.ItemIndex(), step.Chosen) << step.Key;
+      EXPECT_EQ(QApplication::focusWidget(), group.Radio.Item(step.Chosen)) << step.Key;
+      for (int i = 0; i < group.Radio.ItemCount(); ++i)
+        EXPECT_EQ(bool(group.Radio.Item(i)->focusPolicy() & Qt::TabFocus), i == step.Chosen) << step.Key;
+    }
+    EXPECT_EQ(group.Clicks, 5);
+  }
 }
 }  // namespace
