@@ -33,30 +33,30 @@ bool ParseDotted(std::string_view text, std::uint32_t& value, std::string& error
   for (;; ++octet) {
     const std::size_t dot = text.find('.', start);
     const std::string_view part = text.substr(start, dot == std::string_view::npos ? dot : dot - start);
-    const std::string number = "octet " + std::to_string(octet);
+    const auto number = [octet] { return "octet " + std::to_string(octet); };
     if (octet > 4) {
       error = "more than 4 octets";
       return false;
     }
     if (part.empty()) {
-      error = number + " is empty";
+      error = number() + " is empty";
       return false;
     }
     unsigned v = 0;
     for (const char c : part) {
       if (!IsDigit(c)) {
-        error = number + " has " + Quoted(std::string_view(&c, 1)) + ", not a digit";
+        error = number() + " has " + Quoted(std::string_view(&c, 1)) + ", not a digit";
         return false;
       }
       if (v <= 255) v = v * 10 + static_cast<unsigned>(c - '0');
     }
     // A leading zero reads as octal to some tools and as decimal to others.
     if (part.size() > 1 && part.front() == '0') {
-      error = number + " has a leading zero";
+      error = number() + " has a leading zero";
       return false;
     }
     if (v > 255) {
-      error = number + " is above 255";
+      error = number() + " is above 255";
       return false;
     }
     value = value << 8 | v;
@@ -105,7 +105,7 @@ bool ParseIpv6(std::string_view text, U128& value, std::string& error) {
     if (end == std::string_view::npos) end = text.size();
     const std::string_view part = text.substr(i, end - i);
     ++written;
-    const std::string number = "group " + std::to_string(written);
+    const auto number = [written] { return "group " + std::to_string(written); };
     if (part.find('.') != std::string_view::npos) {
       if (end != text.size()) {
         error = "the IPv4 part must come last";
@@ -122,14 +122,14 @@ bool ParseIpv6(std::string_view text, U128& value, std::string& error) {
       break;
     }
     if (part.size() > 4) {
-      error = number + " has more than 4 hex digits";
+      error = number() + " has more than 4 hex digits";
       return false;
     }
     unsigned v = 0;
     for (const char c : part) {
       const int d = HexDigitValue(c);
       if (d < 0) {
-        error = number + " has " + Quoted(std::string_view(&c, 1)) + ", not a hex digit";
+        error = number() + " has " + Quoted(std::string_view(&c, 1)) + ", not a hex digit";
         return false;
       }
       v = v << 4 | static_cast<unsigned>(d);

@@ -86,9 +86,19 @@ bool In(IpAddress address, const IpPrefix& prefix) { return Contains(prefix, add
 }  // namespace
 
 const SpecialBlock& ClassifyAddress(IpAddress address) {
+  // Each block's mask, worked out once: classifying is on every input's path.
+  static const auto masks = [] {
+    std::array<U128, std::size(Blocks)> m{};
+    for (std::size_t i = 0; i < m.size(); ++i) m[i] = NetworkMask(Blocks[i].Prefix.Network.Family, Blocks[i].Prefix.Length);
+    return m;
+  }();
   const SpecialBlock* best = nullptr;
-  for (const SpecialBlock& b : Blocks)
-    if (Contains(b.Prefix, address) && (!best || b.Prefix.Length > best->Prefix.Length)) best = &b;
+  for (std::size_t i = 0; i < masks.size(); ++i) {
+    const SpecialBlock& b = Blocks[i];
+    if (b.Prefix.Network == IpAddress{address.Family, address.Value & masks[i]} &&
+        (!best || b.Prefix.Length > best->Prefix.Length))
+      best = &b;
+  }
   return *best;
 }
 

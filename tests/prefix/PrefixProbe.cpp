@@ -28,7 +28,7 @@ void PrintFacts(const AddressInput& input) {
             << CanonicalText({f, HostMask(f, p.Length)}) << '\t' << AddressCount(p).DecimalText() << '\t'
             << Flag(block.Kind == AddressKind::Multicast) << '\t' << Flag(block.Kind == AddressKind::Loopback)
             << '\t' << Flag(block.Kind == AddressKind::LinkLocal) << '\t'
-            << Flag(block.Kind == AddressKind::Unspecified && a.Value == 0) << '\t' << Flag(block.GloballyReachable)
+            << Flag(block.Kind == AddressKind::Unspecified) << '\t' << Flag(block.GloballyReachable)
             << '\t' << Ipv4OrDash(mapped) << '\t' << Ipv4OrDash(sixToFour) << '\t'
             << (teredo ? CanonicalText(teredo->Server) + ' ' + CanonicalText(teredo->Client) : "-") << '\n';
 }
