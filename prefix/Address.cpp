@@ -92,7 +92,8 @@ bool ParseIpv6(std::string_view text, U128& value, std::string& error) {
   }
   std::array<std::uint16_t, 8> groups{};
   unsigned count = 0;      // 16-bit groups written
-  unsigned gapAt = 8;      // the group index where "::" stands
+  const bool hasGap = gap != std::string_view::npos;
+  unsigned gapAt = 0;      // the group index where "::" stands
   unsigned written = 0;    // groups as the user numbers them
   std::size_t i = 0;
   while (i < text.size()) {
@@ -141,18 +142,18 @@ bool ParseIpv6(std::string_view text, U128& value, std::string& error) {
     groups[count++] = static_cast<std::uint16_t>(v);
     i = end == gap ? end : end + 1;
   }
-  if (gapAt == 8 && count < 8) {
+  if (!hasGap && count < 8) {
     error = "only " + std::to_string(count) + " groups and no '::'";
     return false;
   }
-  if (gapAt < 8 && count > 7) {
+  if (hasGap && count > 7) {
     error = "'::' with 8 groups already written";
     return false;
   }
   value = 0;
   const unsigned missing = 8 - count;
   for (unsigned g = 0, written16 = 0; g < 8; ++g) {
-    const bool inGap = gapAt < 8 && g >= gapAt && g < gapAt + missing;
+    const bool inGap = hasGap && g >= gapAt && g < gapAt + missing;
     value = value << 16 | (inGap ? 0 : groups[written16++]);
   }
   return true;

@@ -82,6 +82,7 @@ TEST(AddressInput, SaysWhatIsWrongAndWhere) {
       {"2001:dg8::1", "group 2 has 'g', not a hex digit"},
       {"1:2:3:4:5:6:7", "only 7 groups and no '::'"},
       {"1:2:3:4::5:6:7:8", "'::' with 8 groups already written"},
+      {"1:2:3:4:5:6:7:8::", "'::' with 8 groups already written"},
       {"1.2.3.4.5", "more than 4 octets"},
       {"1.2.3.", "octet 4 is empty"},
       {"1.2.3.4x", "octet 4 has 'x', not a digit"},
