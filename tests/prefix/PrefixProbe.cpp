@@ -1,0 +1,69 @@
+// Prints what the address core makes of each input line, one tab-separated
+// line per input, for compare-with-ipaddress.py to check against Python's
+// ipaddress. "split <prefix> <length> <index>" prints that row instead.
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "prefix/PrefixFacts.h"
+#include "prefix/SpecialBlocks.h"
+
+namespace {
+
+std::string Flag(bool b) { return b ? "1" : "0"; }
+
+std::string Ipv4OrDash(const std::optional<IpAddress>& a) { return a ? CanonicalText(*a) : "-"; }
+
+void PrintFacts(const AddressInput& input) {
+  const IpAddress a = input.Address;
+  const AddressFamily f = a.Family;
+  const IpPrefix p = InputPrefix(input);
+  const SpecialBlock& block = ClassifyAddress(a);
+  const auto teredo = TeredoOf(a);
+  const auto mapped = block.Kind == AddressKind::Ipv4Mapped ? EmbeddedIpv4(a) : std::nullopt;
+  const auto sixToFour = block.Kind == AddressKind::SixToFour ? EmbeddedIpv4(a) : std::nullopt;
+  std::cout << (f == AddressFamily::V4 ? 4 : 6) << '\t' << CanonicalText(a) << '\t' << FullText(a) << '\t'
+            << DecimalText(a.Value) << '\t' << HexText(a) << '\t' << ReverseDnsName(a) << '\t' << PrefixText(p)
+            << '\t' << CanonicalText(LastAddress(p)) << '\t' << CanonicalText({f, NetworkMask(f, p.Length)}) << '\t'
+            << CanonicalText({f, HostMask(f, p.Length)}) << '\t' << AddressCount(p).DecimalText() << '\t'
+            << Flag(block.Kind == AddressKind::Multicast) << '\t' << Flag(block.Kind == AddressKind::Loopback)
+            << '\t' << Flag(block.Kind == AddressKind::LinkLocal) << '\t'
+            << Flag(block.Kind == AddressKind::Unspecified) << '\t' << Flag(block.GloballyReachable)
+            << '\t' << Ipv4OrDash(mapped) << '\t' << Ipv4OrDash(sixToFour) << '\t'
+            << (teredo ? CanonicalText(teredo->Server) + ' ' + CanonicalText(teredo->Client) : "-") << '\n';
+}
+
+void PrintSplitRow(std::istringstream& words) {
+  std::string prefix, index;
+  unsigned length = 0;
+  words >> prefix >> length >> index;
+  const auto input = ParseAddressInput(prefix);
+  const auto k = ParseRowNumber(index);
+  const auto split = PrefixSplit::Make(InputPrefix(input.Value), length);
+  if (!input.Ok() || !k.Ok() || !split.Ok()) {
+    std::cout << "error: " << input.Error << k.Error << split.Error << '\n';
+    return;
+  }
+  const auto row = split.Value.Row(k.Value);
+  std::cout << (row ? PrefixText(*row) : "-") << '\t' << split.Value.RowCount().DecimalText() << '\n';
+}
+
+}  // namespace
+
+int main() {
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    std::istringstream words(line);
+    std::string first;
+    words >> first;
+    if (first == "split") {
+      PrintSplitRow(words);
+      continue;
+    }
+    const auto input = ParseAddressInput(line);
+    if (input.Ok())
+      PrintFacts(input.Value);
+    else
+      std::cout << "error: " << input.Error << '\n';
+  }
+}
