@@ -15,6 +15,7 @@ class QToolButton;
 class TBetterSpinEdit;
 class TIPAddressEdit;
 class TRadioGroup;
+class TRangeFillLock;
 class TSuperStringGrid;
 class TValueComboBox;
 
@@ -129,7 +130,7 @@ class TSubnetCalculator : public QWidget {
   void FillSubnetHostTable();
   // Writes the rows for `inputs`; false when the inputs changed while pending
   // messages were processed, which ends the writing.
-  bool FillSubnetHostRows(const TSubnetTableInputs& inputs);
+  bool FillSubnetHostRows(const TSubnetTableInputs& inputs, TRangeFillLock& lock);
   std::array<TValueComboBox*, 5> SubnetLists() const;
   std::array<TValueComboBox*, 4> SupernetLists() const;
 
