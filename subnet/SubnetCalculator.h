@@ -32,6 +32,12 @@ class TSubnetCalculator : public QWidget {
   void SaveSettings(const QString& settingsKey) const;
 
   void IPAddressEditFieldChanged(QObject* sender, int fieldIndex, std::uint8_t& value);
+  // Recomputes every page while the user types, when the address needs no
+  // correction; returns whether it did. A correction, with its message, waits
+  // until the user is done with the field.
+  bool IPAddressEditAddressTyped(QObject* sender);
+  // Picks the mask pasted with an address, when the address's class offers it.
+  void IPAddressEditMaskPasted(QObject* sender, int maskBits);
   void AddressTypeRadioGroupClick(QObject* sender);
   void IPAddressClipboardButtonClick(QObject* sender);
   void UpdateAddressInfo();

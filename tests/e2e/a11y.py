@@ -393,3 +393,25 @@ def menu_items(menu):
     """The captions of a menu's items and whether each is enabled, separators left out."""
     return [(item.name, has_state(item, pyatspi.STATE_ENABLED)) for item in children(menu)
             if item.getRole() != pyatspi.ROLE_SEPARATOR]
+
+
+class FocusGains(_EventListener):
+    """While open, the names of the objects the program reports gaining the keyboard focus."""
+
+    KIND = "object:state-changed:focused"
+
+    def __init__(self, program):
+        super().__init__(program)
+        self._gained = []
+
+    def _record(self, event):
+        if event.detail1:
+            self._gained.append(event.source.name)
+
+    def gained(self):
+        """Every gain reported so far: read after a value the keys produced, since
+        the program reports a gain before it answers a later query."""
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return list(self._gained)
