@@ -384,3 +384,7 @@ void DrawEdgeFormatted(TCanvas& canvas, QRect& rect, const TDrawEdgeFormat& form
   if (flags & BF_MIDDLE) painter.fillRect(ToQRect(interior), canvas.SystemColor(EdgeMiddleColor(flags)));
   if (flags & BF_ADJUST) rect = ToQRect(interior);
 }
+
+bool SelectsAllOnFocus(Qt::FocusReason reason) {
+  return reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}

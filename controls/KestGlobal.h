@@ -90,5 +90,11 @@ void AlignRect(QRect& rect, const QRect& reference, int hPos, int vPos);
 // A caption as shown with accelerator prefixes: "&&" shows "&", any other "&" nothing.
 QString StripAccelChars(const QString& caption);
 
+// Whether a text field that the focus enters for `reason` selects its whole
+// text, so that typing replaces it: yes from the keyboard, a page switch or the
+// program; no after a mouse click, which places the caret, nor when a menu or
+// another window hands the focus back.
+bool SelectsAllOnFocus(Qt::FocusReason reason);
+
 // Copies brush, copy mode, font, font colour, pen and pen position.
 void CopyCanvasState(TCanvas& destination, const TCanvas& source);

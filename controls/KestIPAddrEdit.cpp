@@ -20,6 +20,7 @@
 #include <optional>
 #include <utility>
 
+#include "controls/AddressText.h"
 #include "controls/CharTests.h"
 #include "platform/AccessibleText.h"
 #include "platform/Application.h"
@@ -182,7 +183,7 @@ void TCustomIPAddressEdit::CreateWnd() {
 }
 
 void TCustomIPAddressEdit::DestroyWnd() {
-  if (hasFocus()) CommitField(Window->Current);
+  if (hasFocus()) CommitFields();
   StoredBlank = IsBlank();
   if (!StoredBlank) StoredAddress = Address();
   Window.reset();
@@ -315,13 +316,21 @@ bool TCustomIPAddressEdit::SetFieldText(int index, const QString& text) {
   return true;
 }
 
+void TCustomIPAddressEdit::CommitFields() {
+  for (int index = 0; index < 4; ++index) CommitField(index);
+}
+
+void TCustomIPAddressEdit::TidyField(int index) {
+  const int value = FieldValue(index);
+  if (value >= 0 && SetFieldText(index, QString::number(value))) Change();
+}
+
 void TCustomIPAddressEdit::CommitField(int index) {
   if (InFieldNotify) return;
   const int value = FieldValue(index);
   if (value < 0 || value == Window->Committed[index]) {
     Window->Committed[index] = value;
-    // "007" reads as 7 once the user has left the field.
-    if (value >= 0 && SetFieldText(index, QString::number(value))) Change();
+    TidyField(index);
     return;
   }
   InFieldNotify = true;
@@ -334,7 +343,7 @@ void TCustomIPAddressEdit::CommitField(int index) {
 
 void TCustomIPAddressEdit::MoveToField(int index, int cursor, bool selectAll) {
   if (index != Window->Current) {
-    CommitField(Window->Current);
+    TidyField(Window->Current);
     Window->Current = index;
     NotifyFocusedField();
   }
@@ -353,6 +362,7 @@ void TCustomIPAddressEdit::ReplaceSelection(const QString& insert) {
   const QString& old = window.Text[window.Current];
   const int from = std::min(window.Cursor, window.Anchor);
   const int to = std::max(window.Cursor, window.Anchor);
+  const int oldValue = FieldValue(window.Current);
   QString text = old.left(from) + insert + old.mid(to);
   int cursor = from + static_cast<int>(insert.size());
   if (text.toInt() > 255) {
@@ -363,7 +373,28 @@ void TCustomIPAddressEdit::ReplaceSelection(const QString& insert) {
   const bool changed = SetFieldText(window.Current, text);
   window.Cursor = window.Anchor = cursor;
   RestartCaret();
-  if (changed) Change();
+  if (!changed) return;
+  Change();
+  if (FieldValue(window.Current) != oldValue) AddressTyped();
+}
+
+void TCustomIPAddressEdit::AddressTyped() {
+  if (!OnAddressTyped) return;
+  // The owner's work may let later keys in (a long table fill processes
+  // pending events): the address they make is handed over when it is done.
+  if (InFieldNotify) {
+    TypedMeanwhile = true;
+    return;
+  }
+  InFieldNotify = true;
+  const auto done = qScopeGuard([this] { InFieldNotify = false; });
+  do {
+    TypedMeanwhile = false;
+    std::array<int, 4> values{};
+    for (int field = 0; field < 4; ++field) values[field] = FieldValue(field);
+    if (std::find(values.begin(), values.end(), -1) != values.end()) return;
+    if (OnAddressTyped(this)) Window->Committed = values;
+  } while (TypedMeanwhile);
 }
 
 void TCustomIPAddressEdit::TypeDigit(QChar digit) {
@@ -384,18 +415,17 @@ void TCustomIPAddressEdit::CopyToClipboard() { ClipboardSetText(AddressString())
 
 void TCustomIPAddressEdit::PasteFromClipboard() {
   const QString text = ClipboardText().trimmed();
-  const std::optional<QByteArray> bytes = AddressBytes(text);
-  in_addr parsed{};
-  if (bytes && inet_pton(AF_INET, bytes->constData(), &parsed) == 1) {
-    const std::uint32_t address = ntohl(parsed.s_addr);
+  if (const std::optional<TAddressText> pasted = ParseAddressText(text.toStdString())) {
+    const std::uint32_t address = pasted->Address;
     bool changed = false;
     for (int index = 0; index < 4; ++index)
       changed = SetFieldText(index, QString::number(Octet(address, index))) || changed;
     Window->Anchor = 0;
     Window->Cursor = static_cast<int>(Window->Text[Window->Current].size());
     if (changed) Change();
-    // A pasted address is complete: every field it changed is reported at once.
-    for (int index = 0; index < 4; ++index) CommitField(index);
+    // A pasted address is complete: every field it changed is reported at once, then its mask.
+    CommitFields();
+    if (pasted->MaskBits && OnMaskPasted) OnMaskPasted(this, *pasted->MaskBits);
   } else if (!text.isEmpty() && text.size() <= 3 &&
              std::all_of(text.begin(), text.end(), [](QChar c) { return IsDecimalChar(c.toLatin1()); })) {
     for (const QChar digit : text) TypeDigit(digit);
@@ -450,7 +480,7 @@ void TCustomIPAddressEdit::focusOutEvent(QFocusEvent* event) {
   // While a menu pops up or another window is active, the control keeps the
   // focus of its window: the user has not left the field.
   if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
-    RunGuarded([this] { CommitField(Window->Current); });
+    RunGuarded([this] { CommitFields(); });
   CaretTimer.stop();
   QWidget::focusOutEvent(event);
 }
@@ -512,6 +542,9 @@ void TCustomIPAddressEdit::KeyPress(QKeyEvent* event) {
         window.Anchor = window.Cursor + 1;
       }
       return ReplaceSelection({});
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return CommitFields();
     default:
       break;
   }

@@ -1,10 +1,14 @@
 #pragma once
 // A four-field IPv4 address entry: four fields of 0 to 255, a 32-bit address
 // in host order (field 0 in the most significant byte), and a field-changed
-// event whose handler may correct the value of the field the user left.
+// event whose handler may correct the value of a field the user changed.
 //
 // The control paints its fields itself and is one focus stop: while the user
-// types in any field, the control is the focus widget.
+// types in any field, the control is the focus widget. The field-changed event
+// comes when the user is done: on leaving the control, on Enter, or for a
+// pasted address, so that a handler's message never interrupts the typing.
+// While the user types, the address-typed event lets the owner follow each
+// complete address at once.
 #include "controls/KestGlobal.h"
 #include <QBasicTimer>
 #include <QRect>
@@ -18,6 +22,15 @@
 using TIPAddressEditFieldIndex = int;  // 0 to 3, left to right
 using TIPAddressEditFieldValueChangedEvent =
     std::function<void(QObject* sender, TIPAddressEditFieldIndex fieldIndex, std::uint8_t& value)>;
+// Raised after the user's typing changed the value of a field while all four
+// fields hold one. The owner returns true when it takes the address as it
+// stands: the fields then count as entered and raise no field-changed event
+// for it; false leaves them to the field-changed event, with any correction it
+// makes.
+using TIPAddressEditAddressTypedEvent = std::function<bool(QObject* sender)>;
+// Raised after a pasted address that came with a mask ("10.1.2.3/16" or
+// "10.1.2.3 255.255.0.0") has been entered: the mask's number of one bits.
+using TIPAddressEditMaskPastedEvent = std::function<void(QObject* sender, int maskBits)>;
 
 class TCustomIPAddressEdit : public QWidget {
   Q_OBJECT
@@ -37,8 +50,8 @@ class TCustomIPAddressEdit : public QWidget {
 
   // Puts AddressString on the clipboard.
   void CopyToClipboard();
-  // A dotted address on the clipboard fills all four fields; a number of up
-  // to three digits is typed into the current field.
+  // A dotted address on the clipboard, with or without a mask, fills all four
+  // fields; a number of up to three digits is typed into the current field.
   void PasteFromClipboard();
 
   // Destroys the fields and builds them again; the address, or the blank
@@ -50,6 +63,8 @@ class TCustomIPAddressEdit : public QWidget {
 
   TNotifyEvent OnChange;
   TIPAddressEditFieldValueChangedEvent OnFieldChanged;
+  TIPAddressEditAddressTypedEvent OnAddressTyped;
+  TIPAddressEditMaskPastedEvent OnMaskPasted;
 
  protected:
   virtual void Change();
@@ -76,9 +91,9 @@ class TCustomIPAddressEdit : public QWidget {
   // the editing state. It exists from construction on, except inside RecreateWnd.
   struct TFieldWindow {
     std::array<QString, 4> Text;
-    // Each field's value when the user last entered or left it, or when the
-    // program last set it (-1 for empty): a field-changed event is due when
-    // the user leaves a field whose value differs from it.
+    // Each field's value when the user last entered it, or when the program
+    // last set it (-1 for empty): a field-changed event is due for a field
+    // whose value differs from it when the user is done.
     std::array<int, 4> Committed{-1, -1, -1, -1};
     std::array<QRect, 4> FieldRect;
     std::array<QRect, 3> DotRect;
@@ -99,9 +114,14 @@ class TCustomIPAddressEdit : public QWidget {
   bool SetFieldText(int index, const QString& text);
   void ShowAddress(std::uint32_t address);
 
-  // Raises the field-changed event for a field the user has left, when its value changed.
+  // Raises the field-changed event for each field whose value the user changed, in field order.
+  void CommitFields();
   void CommitField(int index);
-  // Makes `index` the current field, committing the one left; the caret goes to `cursor`
+  // Shows a field's value without leading zeros ("007" as 7).
+  void TidyField(int index);
+  // Hands the owner the address the user's typing changed.
+  void AddressTyped();
+  // Makes `index` the current field; the caret goes to `cursor`
   // (-1: the end), with the text selected when `selectAll`.
   void MoveToField(int index, int cursor, bool selectAll);
   void KeyPress(QKeyEvent* event);
@@ -122,6 +142,8 @@ class TCustomIPAddressEdit : public QWidget {
   bool StoredBlank = true;
   bool CreatingWindow = false;
   bool InFieldNotify = false;
+  // The user typed while the owner was busy with a previous address.
+  bool TypedMeanwhile = false;
   bool CaretShown = true;
   QBasicTimer CaretTimer;
 };

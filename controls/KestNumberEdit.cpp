@@ -1,5 +1,6 @@
 #include "controls/KestNumberEdit.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QValidator>
@@ -213,6 +214,11 @@ void TCustomNumberEdit::keyPressEvent(QKeyEvent* event) {
     KeyPress(event);
   else
     QLineEdit::keyPressEvent(event);
+}
+
+void TCustomNumberEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  if (SelectsAllOnFocus(event->reason())) selectAll();
 }
 
 void TCustomNumberEdit::focusOutEvent(QFocusEvent* event) {

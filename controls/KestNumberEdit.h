@@ -58,6 +58,7 @@ class TCustomNumberEdit : public QLineEdit {
   virtual void KeyPress(QKeyEvent* event);
 
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:

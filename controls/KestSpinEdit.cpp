@@ -209,9 +209,7 @@ void TBetterSpinEdit::keyPressEvent(QKeyEvent* event) {
 
 void TBetterSpinEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  const Qt::FocusReason reason = event->reason();
-  if (reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-    selectAll();
+  if (SelectsAllOnFocus(event->reason())) selectAll();
 }
 
 void TBetterSpinEdit::focusOutEvent(QFocusEvent* event) {

@@ -3,18 +3,26 @@
 #include <QApplication>
 
 #include "controls/KestSpinEdit.h"
+#include "platform/Shell.h"
 
 TRangeFillLock::TRangeFillLock(TBetterSpinEdit* fromEdit, TBetterSpinEdit* toEdit)
-    : FromEdit(fromEdit), ToEdit(toEdit) {
-  QWidget* focused = QApplication::focusWidget();
-  if (focused == fromEdit || focused == toEdit) Focused = focused;
-  fromEdit->setEnabled(false);
-  toEdit->setEnabled(false);
-  // Where the focus went when the edit that had it was disabled.
-  FocusAfterLock = QApplication::focusWidget();
+    : FromEdit(fromEdit), ToEdit(toEdit) {}
+
+void TRangeFillLock::ProcessMessages() {
+  if (!Locked) {
+    Locked = true;
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == FromEdit || focused == ToEdit) Focused = focused;
+    if (FromEdit) FromEdit->setEnabled(false);
+    if (ToEdit) ToEdit->setEnabled(false);
+    // Where the focus went when the edit that had it was disabled.
+    FocusAfterLock = QApplication::focusWidget();
+  }
+  ::ProcessMessages();
 }
 
 TRangeFillLock::~TRangeFillLock() {
+  if (!Locked) return;
   if (FromEdit) FromEdit->setEnabled(true);
   if (ToEdit) ToEdit->setEnabled(true);
   if (Focused && Focused->isVisible() && QApplication::focusWidget() == FocusAfterLock)

@@ -114,7 +114,7 @@ void TRadixerCalculator::FillLookupTable() {
   const QScopedValueRollback<bool> filling(LookupFilling, true);
   const TBusyCursor busy;
   ProcessMessages();
-  const TRangeFillLock locked(HexLookupFromSpinEdit, HexLookupToSpinEdit);
+  TRangeFillLock locked(HexLookupFromSpinEdit, HexLookupToSpinEdit);
 
   const std::int32_t from = HexLookupFromSpinEdit->Value();
   const std::int32_t to = HexLookupToSpinEdit->Value();
@@ -125,7 +125,7 @@ void TRadixerCalculator::FillLookupTable() {
     for (std::int64_t n = band.Low; n <= band.High; ++n) {
       texts.Format(static_cast<std::int32_t>(n), band);
       LookupStringGrid->SetRowUtf8(row++, {texts.Decimal(), texts.Hexadecimal(), texts.Binary(), texts.Octal()});
-      if (!band.First && row % RowsPerMessageCheck == 0) ProcessMessages();
+      if (!band.First && row % RowsPerMessageCheck == 0) locked.ProcessMessages();
     }
   }
   LookupStringGrid->AutoSizeColumns();

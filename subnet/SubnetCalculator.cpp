@@ -15,6 +15,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Hint.h"
 #include "platform/RadioGroup.h"
+#include "platform/ValueComboBox.h"
 
 TSubnetCalculator::TSubnetCalculator(const bool& loading, QAction* allow1SubnetBitItem, QWidget* parent)
     : QWidget(parent), Loading(loading), OptionsAllow1SubnetBitItem(allow1SubnetBitItem) {
@@ -33,6 +34,8 @@ TSubnetCalculator::TSubnetCalculator(const bool& loading, QAction* allow1SubnetB
   IPAddressEdit->OnFieldChanged = [this](QObject* sender, int field, std::uint8_t& value) {
     IPAddressEditFieldChanged(sender, field, value);
   };
+  IPAddressEdit->OnAddressTyped = [this](QObject* sender) { return IPAddressEditAddressTyped(sender); };
+  IPAddressEdit->OnMaskPasted = [this](QObject* sender, int maskBits) { IPAddressEditMaskPasted(sender, maskBits); };
   IPAddressClipboardButton = NewClipboardButton(this, "IPAddressClipboardButton", "Copy IP address to clipboard");
   connect(IPAddressClipboardButton, &QToolButton::clicked, this,
           Guarded([this] { IPAddressClipboardButtonClick(IPAddressClipboardButton); }));
@@ -86,6 +89,24 @@ void TSubnetCalculator::IPAddressEditFieldChanged(QObject*, int fieldIndex, std:
   UpdateSubnetInfo();
   UpdateSubnetHostTable();
   UpdateSupernetInfo();
+}
+
+bool TSubnetCalculator::IPAddressEditAddressTyped(QObject* sender) {
+  std::uint8_t first = IPAddressEdit->GetField(0);
+  if (ValidateFirstOctet(first, IPAddressEdit->Address()).Message) return false;
+  // As for an entered first field: the class follows it, and every page the address.
+  IPAddressEditFieldChanged(sender, 0, first);
+  return true;
+}
+
+void TSubnetCalculator::IPAddressEditMaskPasted(QObject*, int maskBits) {
+  for (int index = 0; index < SubnetMaskBitsComboBox->count(); ++index) {
+    if (SubnetMaskBitsComboBox->ItemValue(index) == static_cast<std::uint32_t>(maskBits)) {
+      SubnetMaskBitsComboBox->SetItemIndex(index);
+      SubnetComboBoxClick(SubnetMaskBitsComboBox);
+      return;
+    }
+  }
 }
 
 void TSubnetCalculator::AddressTypeRadioGroupClick(QObject*) {

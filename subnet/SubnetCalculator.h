@@ -15,6 +15,7 @@ class QToolButton;
 class TBetterSpinEdit;
 class TIPAddressEdit;
 class TRadioGroup;
+class TRangeFillLock;
 class TSuperStringGrid;
 class TValueComboBox;
 
@@ -31,6 +32,12 @@ class TSubnetCalculator : public QWidget {
   void SaveSettings(const QString& settingsKey) const;
 
   void IPAddressEditFieldChanged(QObject* sender, int fieldIndex, std::uint8_t& value);
+  // Recomputes every page while the user types, when the address needs no
+  // correction; returns whether it did. A correction, with its message, waits
+  // until the user is done with the field.
+  bool IPAddressEditAddressTyped(QObject* sender);
+  // Picks the mask pasted with an address, when the address's class offers it.
+  void IPAddressEditMaskPasted(QObject* sender, int maskBits);
   void AddressTypeRadioGroupClick(QObject* sender);
   void IPAddressClipboardButtonClick(QObject* sender);
   void UpdateAddressInfo();
@@ -129,7 +136,7 @@ class TSubnetCalculator : public QWidget {
   void FillSubnetHostTable();
   // Writes the rows for `inputs`; false when the inputs changed while pending
   // messages were processed, which ends the writing.
-  bool FillSubnetHostRows(const TSubnetTableInputs& inputs);
+  bool FillSubnetHostRows(const TSubnetTableInputs& inputs, TRangeFillLock& lock);
   std::array<TValueComboBox*, 5> SubnetLists() const;
   std::array<TValueComboBox*, 4> SupernetLists() const;
 

@@ -16,7 +16,6 @@
 #include "controls/RangeFillLock.h"
 #include "platform/Application.h"
 #include "platform/Hint.h"
-#include "platform/Shell.h"
 #include "subnet/SubnetCalculator.h"
 #include "subnet/SubnetTable.h"
 
@@ -94,10 +93,22 @@ void TSubnetCalculator::UpdateSubnetHostTable() {
   const TSubnetNumberBounds bounds =
       SubnetNumberBounds(static_cast<int>(SelectedSubnetBits()), OptionsAllow1SubnetBitItem->isChecked());
   const QString hint = QString::fromStdString(SubnetNumberHint(bounds));
-  for (TBetterSpinEdit* edit : {SubnetFromSpinEdit, SubnetToSpinEdit}) {
-    edit->SetMinValue(bounds.Lowest);
-    edit->SetMaxValue(bounds.Highest);
-    SetHint(edit, hint);
+  {
+    // New bounds move the range into them, From before To: a range check
+    // in between would see From moved and the old To, and could ask about
+    // a range nobody chose. Moving both ends into the same bounds keeps
+    // them in order and never widens the range, so it needs no check.
+    const QScopedValueRollback<bool> quiet(SubnetSpinChanging, true);
+    for (TBetterSpinEdit* edit : {SubnetFromSpinEdit, SubnetToSpinEdit}) {
+      edit->SetMinValue(bounds.Lowest);
+      edit->SetMaxValue(bounds.Highest);
+      SetHint(edit, hint);
+    }
+  }
+  if (SubnetFromSpinEdit->Value() != LastSubnetFrom || SubnetToSpinEdit->Value() != LastSubnetTo) {
+    LastSubnetFrom = SubnetFromSpinEdit->Value();
+    LastSubnetTo = SubnetToSpinEdit->Value();
+    SubnetTableStale = true;
   }
   if (!SubnetTableStale || IPSubnetPageControl->currentWidget() != SubnetHostTabSheet || Loading) return;
   // A fill further up the stack is processing messages: it notices the new
@@ -109,16 +120,16 @@ void TSubnetCalculator::UpdateSubnetHostTable() {
 void TSubnetCalculator::FillSubnetHostTable() {
   const TBusyCursor busy;
   const QScopedValueRollback<bool> filling(SubnetTableFilling, true);
-  const TRangeFillLock locked(SubnetFromSpinEdit, SubnetToSpinEdit);
+  TRangeFillLock locked(SubnetFromSpinEdit, SubnetToSpinEdit);
   // Inputs changed while messages were processed: fill again from the new
   // ones, unless the page has been left meanwhile (the table then stays stale).
-  while (!FillSubnetHostRows(SubnetTableInputs()))
+  while (!FillSubnetHostRows(SubnetTableInputs(), locked))
     if (IPSubnetPageControl->currentWidget() != SubnetHostTabSheet || Loading) return;
   SubnetHostStringGrid->AutoSizeColumns();
   SubnetTableStale = false;
 }
 
-bool TSubnetCalculator::FillSubnetHostRows(const TSubnetTableInputs& inputs) {
+bool TSubnetCalculator::FillSubnetHostRows(const TSubnetTableInputs& inputs, TRangeFillLock& lock) {
   TSuperStringGrid* grid = SubnetHostStringGrid;
   const int rows = inputs.To - inputs.From + 1;
   // Drop the previous rows first, so that their texts are not kept beside the new ones.
@@ -129,7 +140,7 @@ bool TSubnetCalculator::FillSubnetHostRows(const TSubnetTableInputs& inputs) {
     grid->SetRowUtf8(row, {texts.Number(), texts.SubnetID(), texts.HostRange(), texts.Broadcast()});
     texts.Next();
     if (row % RowsPerMessageCheck == 0) {
-      ProcessMessages();
+      lock.ProcessMessages();
       if (SubnetTableInputs() != inputs) return false;
     }
   }

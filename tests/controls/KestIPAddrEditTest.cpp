@@ -59,7 +59,7 @@ struct TForm {
   }
 
   // Sends a script to the focused widget: ← → ↖ ↘ are Left, Right, Home, End;
-  // ⇤ is Shift+Left, ⌫ Backspace, ⌦ Delete, ⇥ Tab, ⇧ a lone Shift; anything else is typed.
+  // ⇤ is Shift+Left, ⌫ Backspace, ⌦ Delete, ⇥ Tab, ⏎ Enter, ⇧ a lone Shift; anything else is typed.
   void Press(const QString& script) {
     for (const QChar c : script) {
       QWidget* target = QApplication::focusWidget();
@@ -73,6 +73,7 @@ struct TForm {
         case u'⌫': QTest::keyClick(target, Qt::Key_Backspace); break;
         case u'⌦': QTest::keyClick(target, Qt::Key_Delete); break;
         case u'⇥': QTest::keyClick(target, Qt::Key_Tab); break;
+        case u'⏎': QTest::keyClick(target, Qt::Key_Return); break;
         case u'⇧': QTest::keyClick(target, Qt::Key_Shift); break;
         default: QTest::keyClicks(target, QString(c));
       }
@@ -153,7 +154,7 @@ TEST(IPAddressEdit, ProgrammaticChangesRaiseNoFieldEvent) {
   EXPECT_TRUE(form.Events.empty());
 }
 
-TEST(IPAddressEdit, TypingRaisesOneEventPerLeftField) {
+TEST(IPAddressEdit, TypingRaisesOneEventPerChangedFieldWhenDone) {
   const struct {
     QString Keys;
     QString Shown;
@@ -162,12 +163,13 @@ TEST(IPAddressEdit, TypingRaisesOneEventPerLeftField) {
       {"127⇥", "127...", {{0, 127}}},
       {"12⇥", "12...", {{0, 12}}},
       {"1.2.3.4⇥", "1.2.3.4", {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
-      {"10.1.2.3", "10.1.2.3", {{0, 10}, {1, 1}, {2, 2}}},
-      {"300", "255...", {{0, 255}}},
-      {"1.2.3.999", "1.2.3.255", {{0, 1}, {1, 2}, {2, 3}}},  // clamped while still in the field
+      {"10.1.2.3", "10.1.2.3", {}},  // still in the control
+      {"10.1.2.3⏎", "10.1.2.3", {{0, 10}, {1, 1}, {2, 2}, {3, 3}}},
+      {"300⇥", "255...", {{0, 255}}},
+      {"1.2.3.999", "1.2.3.255", {}},  // clamped while still in the field
       {"4.999⇥", "4.255..", {{0, 4}, {1, 255}}},
       {"1a2-b ,x⇥", "12...", {{0, 12}}},
-      {"12345", "123.45..", {{0, 123}}},
+      {"12345⇥", "123.45..", {{0, 123}, {1, 45}}},
       {"007⇥", "7...", {{0, 7}}},
       {"1⌫2⇥", "2...", {{0, 2}}},
       {"..", "", {}},
@@ -257,27 +259,30 @@ TEST(IPAddressEdit, TypedDottedAddressReplacesWhatTheFieldsHeld) {
   }
 }
 
-TEST(IPAddressEdit, EveryWayOfLeavingAFieldRaisesItsEvent) {
+TEST(IPAddressEdit, LeavingTheControlOrEnterRaisesTheEventsMovingBetweenFieldsNone) {
   const struct {
     const char* Name;
     std::function<void(TForm&)> Leave;
+    bool Done;
   } cases[] = {
-      {"Tab", [](TForm& f) { f.Press("⇥"); }},
-      {"Shift+Tab", [](TForm& f) { QTest::keyClick(f.Edit, Qt::Key_Tab, Qt::ShiftModifier); }},
-      {"click elsewhere", [](TForm& f) { QTest::mouseClick(f.After, Qt::LeftButton); }},
-      {"click another field", [](TForm& f) { QTest::mouseClick(f.Edit, Qt::LeftButton, {}, f.FieldCenter(2)); }},
-      {"Right", [](TForm& f) { f.Press("→"); }},
-      {"dot", [](TForm& f) { f.Press("."); }},
-      {"End", [](TForm& f) { f.Press("↘"); }},
+      {"Tab", [](TForm& f) { f.Press("⇥"); }, true},
+      {"Shift+Tab", [](TForm& f) { QTest::keyClick(f.Edit, Qt::Key_Tab, Qt::ShiftModifier); }, true},
+      {"click elsewhere", [](TForm& f) { QTest::mouseClick(f.After, Qt::LeftButton); }, true},
+      {"Enter", [](TForm& f) { f.Press("⏎"); }, true},
+      {"click another field", [](TForm& f) { QTest::mouseClick(f.Edit, Qt::LeftButton, {}, f.FieldCenter(2)); }, false},
+      {"Right", [](TForm& f) { f.Press("→"); }, false},
+      {"dot", [](TForm& f) { f.Press("."); }, false},
+      {"End", [](TForm& f) { f.Press("↘"); }, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     TForm form;
     form.EnterByTab();
-    form.Press("12");
+    form.Press("012");
     EXPECT_TRUE(form.Events.empty());
     c.Leave(form);
-    EXPECT_EQ(form.Events, (TEvents{{0, 12}}));
+    EXPECT_EQ(form.Shown(), "12...");
+    EXPECT_EQ(form.Events, (c.Done ? TEvents{{0, 12}} : TEvents{}));
   }
 
   TForm form;  // clicking a field puts the caret there
@@ -305,7 +310,7 @@ TEST(IPAddressEdit, HandlerMayCorrectTheValue) {
     if (index == 0) value = 223;
   };
   form.EnterByTab();
-  form.Press("127");
+  form.Press("127⏎");
   EXPECT_EQ(form.Shown(), "223...");
   form.Press("5");  // the caret went on to the next field
   EXPECT_EQ(form.Shown(), "223.5..");
@@ -321,7 +326,7 @@ TEST(IPAddressEdit, HandlerMaySetTheAddressAndMoveTheFocus) {
     value = 126;
   };
   form.EnterByTab();
-  form.Press("127");
+  form.Press("127⏎");
   EXPECT_EQ(form.Edit->AddressString(), "126.0.0.1");
   EXPECT_EQ(form.Events, (TEvents{{0, 127}}));
   EXPECT_TRUE(form.After->hasFocus());
@@ -329,26 +334,61 @@ TEST(IPAddressEdit, HandlerMaySetTheAddressAndMoveTheFocus) {
 
 TEST(IPAddressEdit, FailingHandlerLeavesLaterEventsWorking) {
   for (const bool byMouse : {false, true}) {
-    SCOPED_TRACE(byMouse ? "field left by a click" : "field left by a dot");
+    SCOPED_TRACE(byMouse ? "control left by a click" : "Enter");
     TMessageRecorder recorder;
     TForm form;
     form.Handler = [&form](int, std::uint8_t&) {
       if (form.Events.size() == 1) throw std::runtime_error("handler failed");
     };
-    const auto leaveField = [&] {
-      if (byMouse)
-        QTest::mouseClick(form.Edit, Qt::LeftButton, {}, form.FieldCenter(1));
-      else
-        form.Press(".");
+    const auto finish = [&] {
+      if (byMouse) {
+        QTest::mouseClick(form.After, Qt::LeftButton);
+        QTest::mouseClick(form.Edit, Qt::LeftButton, {}, form.FieldCenter(0));
+        form.Press("↖→");
+      } else {
+        form.Press("⏎");
+      }
     };
     form.EnterByTab();
     form.Press("1");
-    leaveField();  // the failed move leaves the caret in the first field
+    finish();  // the caret is at the end of the first field
     form.Press("2");
-    leaveField();
+    finish();
     ASSERT_EQ(recorder.Messages.size(), 1u);
     EXPECT_EQ(recorder.Messages[0].Text, "handler failed");
     EXPECT_EQ(form.Events, (TEvents{{0, 1}, {0, 12}}));
+  }
+}
+
+TEST(IPAddressEdit, TypingTellsTheOwnerOfEachCompleteAddress) {
+  // The owner takes every address but one whose first field reads 127.
+  const struct {
+    QString Keys;
+    QString TypedMeanwhile;  // by the owner's first handling, as a key let through
+    QStringList Typed;
+    TEvents Changed;  // on leaving
+  } cases[] = {
+      {"10.20⇥", "", {"10.2.3.4", "10.20.3.4"}, {}},  // typing 1 over 1 changes no value
+      {"127.5⇥", "", {"12.2.3.4", "127.2.3.4", "127.5.3.4"}, {{0, 127}, {1, 5}}},
+      {"127←←⌫⇥", "", {"12.2.3.4", "127.2.3.4", "12.2.3.4"}, {}},
+      {"↘⌫9⇥", "", {"1.2.3.9"}, {}},  // an emptied field leaves the address incomplete
+      {"10⇥", "5", {"10.2.3.4", "105.2.3.4"}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Keys.toStdString());
+    TForm form;
+    form.Edit->SetAddressString("1.2.3.4");
+    QStringList typed;
+    form.Edit->OnAddressTyped = [&](QObject* sender) {
+      EXPECT_EQ(sender, form.Edit);
+      typed << form.Edit->AddressString();
+      if (typed.size() == 1) QTest::keyClicks(form.Edit, c.TypedMeanwhile);
+      return form.Edit->GetField(0) != 127;
+    };
+    form.EnterByTab();
+    form.Press(c.Keys);
+    EXPECT_EQ(typed, c.Typed);
+    EXPECT_EQ(form.Events, c.Changed);
   }
 }
 
@@ -358,25 +398,35 @@ TEST(IPAddressEdit, Paste) {
     QString Start;  // "" for a blank control
     QString Shown;
     TEvents Events;
+    std::vector<int> Masks;  // mask bits reported after the fields
   } cases[] = {
-      {"10.20.30.40", "", "10.20.30.40", {{0, 10}, {1, 20}, {2, 30}, {3, 40}}},
-      {" 10.1.2.3\r\n", "10.1.9.3", "10.1.2.3", {{2, 2}}},
-      {"10.1.2.3", "10.1.2.3", "10.1.2.3", {}},
-      {"12", "", "12...", {}},
-      {"1.2.3", "", "", {}},
-      {"1.2.3.400", "", "", {}},
-      {"1234", "", "", {}},
-      {"abc", "", "", {}},
+      {"10.20.30.40", "", "10.20.30.40", {{0, 10}, {1, 20}, {2, 30}, {3, 40}}, {}},
+      {" 10.1.2.3\r\n", "10.1.9.3", "10.1.2.3", {{2, 2}}, {}},
+      {"10.1.2.3", "10.1.2.3", "10.1.2.3", {}, {}},
+      {"192.168.7.9/24", "192.168.1.9", "192.168.7.9", {{2, 7}}, {24}},
+      {"10.1.2.3 255.255.0.0", "10.1.2.3", "10.1.2.3", {}, {16}},
+      {"12", "", "12...", {}, {}},
+      {"1.2.3", "", "", {}, {}},
+      {"1.2.3.400", "", "", {}, {}},
+      {"1.2.3.4/40", "", "", {}, {}},
+      {"1234", "", "", {}, {}},
+      {"abc", "", "", {}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Clipboard.toStdString());
     TForm form;
+    std::vector<int> masks;
+    form.Edit->OnMaskPasted = [&](QObject*, int maskBits) {
+      EXPECT_EQ(form.Events, c.Events) << "the fields come first";
+      masks.push_back(maskBits);
+    };
     if (!c.Start.isEmpty()) form.Edit->SetAddressString(c.Start);
     ClipboardSetText(c.Clipboard);
     form.EnterByTab();
     QTest::keyClick(form.Edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(form.Shown(), c.Shown);
     EXPECT_EQ(form.Events, c.Events);
+    EXPECT_EQ(masks, c.Masks);
   }
 }
 

@@ -1,13 +1,17 @@
 #include "controls/KestNumberEdit.h"
 
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLocale>
+#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "platform/Clipboard.h"
 
+#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -353,5 +357,52 @@ TEST(KestNumberEditTest, DeferredParsingWaitsForEnterOrFocusLoss) {
   QTest::keyClicks(&edit, "1");
   edit.SetAllowImmediateValueChange(true);
   EXPECT_EQ(edit.ValueInteger(), 4271) << "switching to immediate parses the text";
+}
+
+TEST(KestNumberEditTest, FocusFromAnywhereButTheMouseSelectsTheWholeText) {
+  // A page with a field, the label and number edit after it; another page.
+  QTabWidget pages;
+  auto* page = new QWidget;
+  auto* before = new QLineEdit(page);
+  auto* label = new QLabel("&Number", page);
+  auto* edit = new TNumberEdit(page);
+  label->setBuddy(edit);
+  auto* layout = new QVBoxLayout(page);
+  for (QWidget* widget : {static_cast<QWidget*>(before), static_cast<QWidget*>(label), static_cast<QWidget*>(edit)})
+    layout->addWidget(widget);
+  pages.addTab(page, "Here");
+  pages.addTab(new QLineEdit, "There");
+  edit->SetNumberStyle(nsHexadecimal);
+  edit->SetDigits(6);
+  edit->SetValueInteger(12);
+  pages.show();
+  pages.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&pages));
+
+  const struct {
+    const char* Way;
+    std::function<void()> Enter;
+    bool Selected;
+  } cases[] = {
+      {"Tab", [&] { QTest::keyClick(before, Qt::Key_Tab); }, true},
+      {"label accelerator", [&] { QTest::keyClick(before, Qt::Key_N, Qt::AltModifier); }, true},
+      {"program", [&] { edit->setFocus(); }, true},
+      {"page switch",
+       [&] {
+         edit->setFocus();
+         edit->deselect();
+         pages.setCurrentIndex(1);
+         pages.setCurrentIndex(0);
+       },
+       true},
+      {"mouse click", [&] { QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center()); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Way);
+    before->setFocus();
+    c.Enter();
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_EQ(edit->selectedText(), c.Selected ? "00000C" : "");
+  }
 }
 }  // namespace

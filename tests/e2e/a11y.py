@@ -446,3 +446,25 @@ class Events(_EventListener):
             if any(source == name for source, _ in self._heard) or time.monotonic() > deadline:
                 return any(source == name for source, _ in self._heard)
             time.sleep(0.02)
+
+
+class FocusGains(_EventListener):
+    """While open, the names of the objects the program reports gaining the keyboard focus."""
+
+    KIND = "object:state-changed:focused"
+
+    def __init__(self, program):
+        super().__init__(program)
+        self._gained = []
+
+    def _record(self, event):
+        if event.detail1:
+            self._gained.append(event.source.name)
+
+    def gained(self):
+        """Every gain reported so far: read after a value the keys produced, since
+        the program reports a gain before it answers a later query."""
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+        return list(self._gained)

@@ -382,4 +382,95 @@ TEST_F(SubnetCalculatorTest, AnInputChangedDuringAFillFillsAgainFromIt) {
   EXPECT_TRUE(Calculator.SubnetToSpinEdit->isEnabled());
 }
 
+
+TEST_F(SubnetCalculatorTest, TypedAddressIsComputedAtOnceAndCorrectedWhenDone) {
+  TMessageRecorder messages;
+  TIPAddressEdit* edit = Calculator.IPAddressEdit;
+  EnterFirstOctet(Dotted(10, 1, 1, 1));
+  QTest::keyClick(edit, Qt::Key_End);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, "200");
+  EXPECT_EQ(Calculator.BinAddressTextBox->Caption(), "00001010.00000001.00000001.11001000");
+  QTest::keyClick(edit, Qt::Key_Home);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, "127");  // needs correcting: the pages keep showing 12.1.1.200
+  EXPECT_TRUE(messages.Messages.empty());
+  EXPECT_EQ(Address(), "127.1.1.200");
+  EXPECT_EQ(Calculator.BinAddressTextBox->Caption(), "00001100.00000001.00000001.11001000");
+  QTest::keyClick(edit, Qt::Key_Return);
+  ASSERT_EQ(messages.Messages.size(), 1u);
+  EXPECT_TRUE(messages.Messages[0].Text.startsWith("The IP Address 127.x.x.x is"));
+  EXPECT_EQ(Address(), "126.1.1.200");
+  EXPECT_EQ(Calculator.BinAddressTextBox->Caption(), "01111110.00000001.00000001.11001000");
+}
+
+TEST_F(SubnetCalculatorTest, ARangeMovedIntoNewBoundsAsksNothing) {
+  ShowTablePage();
+  EnterFirstOctet(Dotted(10, 0, 0, 1));
+  Pick(Calculator.SubnetHostCountComboBox, Calculator.SubnetHostCountComboBox->count() - 1);  // 30 mask bits
+  SetRange(4193000, 4193019);
+  TMessageRecorder messages;
+  EnterFirstOctet(Dotted(172, 16, 5, 9));  // class B: subnets 1 to 16382
+  EXPECT_TRUE(messages.Messages.empty());
+  EXPECT_EQ(Calculator.SubnetFromSpinEdit->Value(), 16382);
+  EXPECT_EQ(Calculator.SubnetToSpinEdit->Value(), 16382);
+  ASSERT_EQ(Calculator.SubnetHostStringGrid->RowCount(), 2);
+  EXPECT_EQ(Row(1), "16382 | 172.16.255.248 | 172.16.255.249 - 172.16.255.250 | 172.16.255.251");
+}
+
+// Counts the events of the given types that reach an object.
+class TEventCounter : public QObject {
+ public:
+  TEventCounter(QObject* target, std::initializer_list<QEvent::Type> types) : Types(types) {
+    target->installEventFilter(this);
+  }
+  int Count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (Types.contains(event->type())) ++Count;
+    return false;
+  }
+
+ private:
+  QList<QEvent::Type> Types;
+};
+
+TEST_F(SubnetCalculatorTest, SteppingTheRangeKeepsTheFocusAndTheFieldEnabled) {
+  Calculator.show();
+  Calculator.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Calculator));
+  ShowTablePage();
+  TBetterSpinEdit* from = Calculator.SubnetFromSpinEdit;
+  from->setFocus();
+  const TEventCounter flicker(from, {QEvent::EnabledChange, QEvent::FocusOut});
+  QTest::keyClick(from, Qt::Key_Up);
+  QTest::keyClick(from, Qt::Key_Up);
+  EXPECT_EQ(Row(1), "3 | 128.15.3.0 | 128.15.3.1 - 128.15.3.254 | 128.15.3.255");
+  EXPECT_TRUE(from->hasFocus());
+  EXPECT_EQ(flicker.Count, 0);
+}
+
+TEST_F(SubnetCalculatorTest, APastedMaskIsChosenWhenTheClassOffersIt) {
+  const struct {
+    const char* Clipboard;
+    const char* Address;
+    int Class;
+    const char* MaskBits;
+  } cases[] = {
+      {"10.1.2.3/12", "10.1.2.3", 0, "12"},
+      {"172.16.0.1 255.255.255.240", "172.16.0.1", 1, "28"},
+      {"10.1.2.3/8", "10.1.2.3", 0, "20"},         // no subnets in a /8: the 12 subnet bits stay
+      {"192.168.7.9/24", "192.168.7.9", 2, "30"},  // nor in a class C /24: the last row, as the class allows
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Clipboard);
+    ClipboardSetText(c.Clipboard);
+    QTest::keyClick(Calculator.IPAddressEdit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Address(), c.Address);
+    EXPECT_EQ(ClassIndex(), c.Class);
+    EXPECT_EQ(Calculator.SubnetMaskBitsComboBox->currentText(), c.MaskBits);
+  }
+}
 }  // namespace
