@@ -2,6 +2,7 @@
 
 #include <QProxyStyle>
 
+#include "platform/AccessibleText.h"
 #include "platform/Dialogs.h"
 
 namespace {
@@ -16,7 +17,10 @@ class TCompactTabStyle : public QProxyStyle {
 };
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) { setStyle(new TCompactTabStyle); }
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setStyle(new TCompactTabStyle);
+  InstallLineEditAccessibility();
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   bool handled = false;
