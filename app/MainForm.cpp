@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/About.h"
+#include "app/CheckableMenuItem.h"
 #include "app/FormPosition.h"
 #include "latency/LatencyCalculator.h"
 #include "platform/Application.h"
@@ -55,6 +56,7 @@ QFrame* NewLogoPanel(QWidget* parent, const char* name, int width, int height) {
 }  // namespace
 
 TMainForm::TMainForm() {
+  InstallCheckableMenuItemAccessibility();
   setObjectName("MainForm");
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
