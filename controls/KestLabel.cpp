@@ -236,6 +236,7 @@ void TKestCustomLabel::DrawContent(QRect rect) {
 }
 
 std::vector<QRect> TKestCustomLabel::CharacterRects() const {
+  if (OnCharacterRects) return OnCharacterRects(*this, rect());
   return DrawnCharacterRects(font(), CaptionRect(rect()), ShownCaption(), GetDrawTextFormat());
 }
 

@@ -60,6 +60,10 @@ class TKestCustomLabel : public QLabel {
 
   // Called after the background is filled and before the caption is drawn.
   TCustomDrawEvent OnCustomDraw;
+  // Where an OnCustomDraw that draws the caption itself puts each character
+  // of ShownCaption() in the client rectangle ARect; unset, where the
+  // caption's own drawing puts them.
+  std::function<std::vector<QRect>(const TKestCustomLabel& Sender, const QRect& ARect)> OnCharacterRects;
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
 
