@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "app/About.h"
+#include "app/CheckableMenuItem.h"
 #include "app/FormPosition.h"
 #include "app/StatusHintOverlay.h"
 #include "latency/LatencyCalculator.h"
@@ -79,6 +80,7 @@ QFrame* NewLogoPanel(QWidget* parent, const char* name, int width, int height) {
 }  // namespace
 
 TMainForm::TMainForm() {
+  InstallCheckableMenuItemAccessibility();
   setObjectName("MainForm");
   InstallVisibleStateEvents();
   qApp->installEventFilter(this);

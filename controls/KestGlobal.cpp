@@ -165,29 +165,58 @@ class TTextBlock {
     if (!(Flags & DT_NOCLIP)) painter.setClipRect(rect, Qt::IntersectClip);
     painter.setFont(canvas.Font);
     painter.setPen(canvas.FontColor);
-    int y = rect.top();
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+      const QPoint origin = LineOrigin(i, rect);
+      // An edit control shows no partly visible last line.
+      if ((Flags & DT_EDITCONTROL) && i > 0 && origin.y() + Pitch > rect.top() + rect.height()) break;
+      const QTextLine& line = Lines[i];
+      if (canvas.Brush.style() != Qt::NoBrush)
+        painter.fillRect(QRect(origin.x(), origin.y(), int(std::ceil(line.naturalTextWidth())), Pitch), canvas.Brush);
+      line.draw(&painter, QPointF(origin.x() - line.naturalTextRect().left(), origin.y()));
+    }
+    painter.restore();
+  }
+
+  // Where Draw puts the character at `position` of line `paragraph` as
+  // shown; past the shown text, an empty rectangle at the line's end.
+  QRect CharacterRect(std::size_t paragraph, int position, const QRect& rect) const {
+    if (paragraph >= Layouts.size()) return {};
+    const QTextLayout& layout = *Layouts[paragraph];
+    const int size = int(Shown[paragraph].Text.size());
+    const int at = std::min(position, size);
+    std::size_t first = 0;
+    for (std::size_t p = 0; p < paragraph; ++p) first += std::size_t(Layouts[p]->lineCount());
+    const QTextLine line = layout.lineForTextPosition(at == size && at > 0 ? at - 1 : at);
+    if (!line.isValid()) return {LineOrigin(first, rect), QSize(0, Pitch)};
+    const QPoint origin = LineOrigin(first + std::size_t(line.lineNumber()), rect);
+    const qreal left = line.cursorToX(at) - line.naturalTextRect().left();
+    const qreal right = at < size && at + 1 <= line.textStart() + line.textLength()
+                            ? line.cursorToX(at + 1) - line.naturalTextRect().left()
+                            : left;
+    // Both edges rounded, so that neighbours neither overlap nor leave a gap.
+    const int from = origin.x() + qRound(std::min(left, right));
+    const int to = origin.x() + qRound(std::max(left, right));
+    return {QPoint(from, origin.y()), QSize(to - from, Pitch)};
+  }
+
+ private:
+  // The top left of line `i` drawn in `rect`.
+  QPoint LineOrigin(std::size_t i, const QRect& rect) const {
+    int y = rect.top() + Pitch * int(i);
     // Only single-line text is placed vertically; more lines start at the top.
     if (Flags & DT_SINGLELINE) {
       if (Flags & DT_VCENTER) y += (rect.height() - Size().height()) / 2;
       if (Flags & DT_BOTTOM) y += rect.height() - Size().height();
     }
-    for (std::size_t i = 0; i < Lines.size(); ++i, y += Pitch) {
-      // An edit control shows no partly visible last line.
-      if ((Flags & DT_EDITCONTROL) && i > 0 && y + Pitch > rect.top() + rect.height()) break;
-      const QTextLine& line = Lines[i];
-      int width = int(std::ceil(line.naturalTextWidth()));
-      int x = rect.left();
-      if (Flags & DT_RIGHT)
-        x += rect.width() - width;
-      else if (Flags & DT_CENTER)
-        x += (rect.width() - width) / 2;
-      if (canvas.Brush.style() != Qt::NoBrush) painter.fillRect(QRect(x, y, width, Pitch), canvas.Brush);
-      line.draw(&painter, QPointF(x - line.naturalTextRect().left(), y));
-    }
-    painter.restore();
+    const int width = i < Lines.size() ? int(std::ceil(Lines[i].naturalTextWidth())) : 0;
+    int x = rect.left();
+    if (Flags & DT_RIGHT)
+      x += rect.width() - width;
+    else if (Flags & DT_CENTER)
+      x += (rect.width() - width) / 2;
+    return {x, y};
   }
 
- private:
   unsigned Flags;
   int Pitch = 0;
   int Width = 0;
@@ -362,6 +391,51 @@ void DrawTextFormatted(TCanvas& canvas, QRect& rect, QString& text, const TDrawT
   DrawThroughBitmap(canvas, rect, ToQRect(needed), text, flags, format, positions);
 }
 
+std::vector<QRect> DrawnCharacterRects(const QFont& font, const QRect& rect, const QString& text,
+                                       TDrawTextFormat format) {
+  format.NoPrefix = true;
+  const unsigned flags = DrawTextFlags(format) & ~(DT_CALCRECT | DT_MODIFYSTRING);
+  QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&scratch);
+  TCanvas canvas(painter, QPalette());
+  canvas.Font = font;
+  const TTextBlock block(canvas, rect, text, flags);
+  // Multi-line text placed by its layout is drawn at the top left of its own
+  // size and then copied to where the layout puts it.
+  QRect placed = rect;
+  QPoint shift;
+  if (!(format.Layout == tlTop || format.SingleLine)) {
+    placed.setSize(block.Size());
+    const TCopyRects copy = OffscreenCopyRects(ToTRect(rect), ToTRect(placed),
+                                               AlignmentPositions(EffectiveAlignment(format), format.Layout),
+                                               format.NoClip);
+    shift = QPoint(copy.Dest.Left - copy.Source.Left, copy.Dest.Top - copy.Source.Top);
+  }
+  std::vector<QRect> rects;
+  rects.reserve(std::size_t(text.size()));
+  std::size_t paragraph = 0;
+  int position = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const bool lineBreak = text[i] == u'\r' || text[i] == u'\n';
+    const bool pair = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+    rects.push_back(block.CharacterRect(paragraph, position, placed).translated(shift));
+    if (pair) rects.push_back(rects.back());
+    i += pair;
+    if (lineBreak && !format.SingleLine) {
+      ++paragraph;
+      position = 0;
+    } else {
+      ++position;
+    }
+  }
+  return rects;
+}
+
+QRect EdgeInteriorRect(const QRect& rect, const TDrawEdgeFormat& format) {
+  const unsigned flags = DrawEdgeFlags(format);
+  return (flags & BF_ADJUST) ? ToQRect(EdgeInterior(ToTRect(rect), DrawEdgeKind(format), flags)) : rect;
+}
+
 void DrawEdgeFormatted(TCanvas& canvas, QRect& rect, const TDrawEdgeFormat& format) {
   const unsigned kind = DrawEdgeKind(format);
   const unsigned flags = DrawEdgeFlags(format);
@@ -380,9 +454,9 @@ void DrawEdgeFormatted(TCanvas& canvas, QRect& rect, const TDrawEdgeFormat& form
   const TRect outer = ToTRect(rect);
   drawRing(outer, rings.Outer);
   drawRing(EdgeInterior(outer, kind & BDR_OUTER, flags), rings.Inner);
-  const TRect interior = EdgeInterior(outer, kind, flags);
-  if (flags & BF_MIDDLE) painter.fillRect(ToQRect(interior), canvas.SystemColor(EdgeMiddleColor(flags)));
-  if (flags & BF_ADJUST) rect = ToQRect(interior);
+  if (flags & BF_MIDDLE)
+    painter.fillRect(ToQRect(EdgeInterior(outer, kind, flags)), canvas.SystemColor(EdgeMiddleColor(flags)));
+  rect = EdgeInteriorRect(rect, format);
 }
 
 bool SelectsAllOnFocus(Qt::FocusReason reason) {

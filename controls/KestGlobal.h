@@ -13,6 +13,7 @@
 #include <Qt>
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 #include "controls/CharTests.h"
 #include "controls/DrawFormat.h"
@@ -81,9 +82,18 @@ using TCustomDrawEvent = std::function<void(QObject* Sender, const QRect& ARect,
 // canvas brush to clear.
 void DrawTextFormatted(TCanvas& canvas, QRect& rect, QString& text, const TDrawTextFormat& format);
 
+// Where DrawTextFormatted puts each character of `text` in `rect`, taken as
+// shown (without accelerator prefixes): one rectangle per UTF-16 unit, a line
+// break empty at its line's end.
+std::vector<QRect> DrawnCharacterRects(const QFont& font, const QRect& rect, const QString& text,
+                                       TDrawTextFormat format);
+
 // Draws the border that `format` describes on the edge pixels of `rect`, in
 // the palette's colours; with Adjust, `rect` becomes the interior.
 void DrawEdgeFormatted(TCanvas& canvas, QRect& rect, const TDrawEdgeFormat& format);
+
+// The rectangle DrawEdgeFormatted leaves `rect` as: its interior with Adjust, else itself.
+QRect EdgeInteriorRect(const QRect& rect, const TDrawEdgeFormat& format);
 
 void AlignRect(QRect& rect, const QRect& reference, int hPos, int vPos);
 

@@ -98,6 +98,7 @@ class TIPAddressFieldAccessible : public QAccessibleInterface, public TReadOnlyA
     QAccessible::State state;
     if (!isValid()) return state;
     state.focusable = true;
+    state.editable = true;
     state.focused = IsFocused();
     state.disabled = !Edit->isEnabled();
     state.invisible = !Edit->isVisible();
@@ -126,6 +127,11 @@ class TIPAddressEditAccessible : public TAccessibleTextWidget {
       if (id) QAccessible::deleteAccessibleInterface(id);
   }
 
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    return state;
+  }
   int childCount() const override { return 4; }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index > 3) return nullptr;

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/AccessibleText.h"
 #include "platform/Application.h"
@@ -55,9 +56,23 @@ class TTextBoxAccessible : public TAccessibleTextWidget {
     state.readOnly = true;
     return state;
   }
+  QRect characterRect(int offset) const override {
+    const std::vector<QRect> rects = Box()->CharacterRects();
+    if (offset < 0 || offset >= int(rects.size())) return {};
+    // Text beyond the box is cut off where it is drawn.
+    const QRect shown = rects[std::size_t(offset)].intersected(Box()->rect());
+    return {Box()->mapToGlobal(shown.topLeft()), shown.size()};
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    const QPoint local = Box()->mapFromGlobal(point);
+    const std::vector<QRect> rects = Box()->CharacterRects();
+    const auto hit = std::find_if(rects.begin(), rects.end(), [&](const QRect& r) { return r.contains(local); });
+    return Box()->rect().contains(local) && hit != rects.end() ? int(hit - rects.begin()) : -1;
+  }
 
  private:
-  QString AccessibleText() const override { return static_cast<TKestCustomLabel*>(widget())->ShownCaption(); }
+  TKestCustomTextBox* Box() const { return static_cast<TKestCustomTextBox*>(widget()); }
+  QString AccessibleText() const override { return Box()->ShownCaption(); }
 };
 
 QAccessibleInterface* LabelAccessibleFactory(const QString&, QObject* object) {
@@ -216,7 +231,13 @@ QSize TKestCustomLabel::minimumSizeHint() const { return FAutoSize ? sizeHint() 
 
 void TKestCustomLabel::DrawContent(QRect rect) {
   QString text = FCaption;
+  rect = CaptionRect(rect);
   DrawTextFormatted(*FCanvas, rect, text, GetDrawTextFormat());
+}
+
+std::vector<QRect> TKestCustomLabel::CharacterRects() const {
+  if (OnCharacterRects) return OnCharacterRects(*this, rect());
+  return DrawnCharacterRects(font(), CaptionRect(rect()), ShownCaption(), GetDrawTextFormat());
 }
 
 void TKestCustomLabel::Paint() {
@@ -322,9 +343,13 @@ void TKestCustomTextBox::SetBorderWidth(int width) {
 }
 
 void TKestCustomTextBox::DrawContent(QRect rect) {
-  DrawEdgeFormatted(*Canvas(), rect, FEdgeFormat);
-  rect.adjust(FBorderWidth, FBorderWidth, -FBorderWidth, -FBorderWidth);
+  QRect edge = rect;
+  DrawEdgeFormatted(*Canvas(), edge, FEdgeFormat);
   TKestCustomLabel::DrawContent(rect);
+}
+
+QRect TKestCustomTextBox::CaptionRect(const QRect& rect) const {
+  return EdgeInteriorRect(rect, FEdgeFormat).adjusted(FBorderWidth, FBorderWidth, -FBorderWidth, -FBorderWidth);
 }
 
 QRect TKestCustomTextBox::MeasureCaption(const QRect& bounds) const {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <optional>
+#include <vector>
 
 #include "controls/KestGlobal.h"
 
@@ -48,6 +49,8 @@ class TKestCustomLabel : public QLabel {
   void SetExpandTabs(bool expand);
 
   TDrawTextFormat GetDrawTextFormat() const;
+  // Where each character of ShownCaption() is drawn, in the control's coordinates.
+  std::vector<QRect> CharacterRects() const;
   // The surface the control is painting on: set only while it paints, so
   // valid inside OnCustomDraw, with the brush and font already set up.
   TCanvas* Canvas() const { return FCanvas; }
@@ -57,12 +60,18 @@ class TKestCustomLabel : public QLabel {
 
   // Called after the background is filled and before the caption is drawn.
   TCustomDrawEvent OnCustomDraw;
+  // Where an OnCustomDraw that draws the caption itself puts each character
+  // of ShownCaption() in the client rectangle ARect; unset, where the
+  // caption's own drawing puts them.
+  std::function<std::vector<QRect>(const TKestCustomLabel& Sender, const QRect& ARect)> OnCharacterRects;
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
 
  protected:
   // Draws the content into `rect`, the client rectangle.
   virtual void DrawContent(QRect rect);
+  // The part of the client rectangle `rect` that the caption is drawn in.
+  virtual QRect CaptionRect(const QRect& rect) const { return rect; }
   virtual void Paint();
   // Resizes an auto-sized control to its caption, keeping the edge or centre
   // that its alignment and layout anchor.
@@ -122,6 +131,7 @@ class TKestCustomTextBox : public TKestCustomLabel {
 
  protected:
   void DrawContent(QRect rect) override;
+  QRect CaptionRect(const QRect& rect) const override;
   QRect MeasureCaption(const QRect& bounds) const override;
 
  private:

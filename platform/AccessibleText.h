@@ -6,6 +6,17 @@
 #include <QAccessibleWidget>
 #include <QString>
 
+#include "platform/TextBoundary.h"
+
+// The unit of `text` at, before or after `offset` that a screen reader asks
+// for, with its span in `startOffset` and `endOffset`. Qt's own answer loops
+// for ever at the end of a text.
+QString AccessibleTextUnit(const QString& text, QAccessible::TextBoundaryType boundary, TTextSide side, int offset,
+                           int* startOffset, int* endOffset);
+
+// Makes every QLineEdit of the program answer through AccessibleTextUnit.
+void InstallLineEditAccessibility();
+
 class TReadOnlyAccessibleText : public QAccessibleTextInterface {
  public:
   void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
@@ -19,6 +30,18 @@ class TReadOnlyAccessibleText : public QAccessibleTextInterface {
     return AccessibleText().mid(startOffset, endOffset - startOffset);
   }
   int characterCount() const override { return static_cast<int>(AccessibleText().size()); }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                           int* endOffset) const override {
+    return AccessibleTextUnit(AccessibleText(), boundary, TTextSide::Before, offset, startOffset, endOffset);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                       int* endOffset) const override {
+    return AccessibleTextUnit(AccessibleText(), boundary, TTextSide::At, offset, startOffset, endOffset);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                          int* endOffset) const override {
+    return AccessibleTextUnit(AccessibleText(), boundary, TTextSide::After, offset, startOffset, endOffset);
+  }
   QRect characterRect(int) const override { return {}; }
   int offsetAtPoint(const QPoint&) const override { return -1; }
   void scrollToSubstring(int, int) override {}

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "platform/AccessibleText.h"
 #include "platform/Dialogs.h"
 
 namespace {
@@ -45,7 +46,10 @@ void OnTerminationSignal(std::function<void()> handler) {
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
 }
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) { setStyle(new TCompactTabStyle); }
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setStyle(new TCompactTabStyle);
+  InstallLineEditAccessibility();
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   bool handled = false;

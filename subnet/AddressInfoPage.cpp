@@ -45,8 +45,13 @@ void TSubnetCalculator::CreateAddressInfoPage() {
     BitMapTextBoxCustomDraw(sender, rect, defaultDraw);
   };
   ClassBitMapLabel->OnCustomDraw = labelDraw;
-  ClassBitMapTextBox->OnCustomDraw = boxDraw;
-  BinAddressTextBox->OnCustomDraw = boxDraw;
+  auto boxCharacters = [this](const TKestCustomLabel& box, const QRect& rect) {
+    return BitMapTextBoxCharacterRects(static_cast<const TKestCustomTextBox&>(box), rect);
+  };
+  for (TKestCustomTextBox* box : {ClassBitMapTextBox, BinAddressTextBox}) {
+    box->OnCustomDraw = boxDraw;
+    box->OnCharacterRects = boxCharacters;
+  }
   layout->addStretch(1);
 }
 

@@ -1,6 +1,8 @@
 // The bit maps in colour: the legend of the bit-map labels and the network,
 // subnet and host bits of the bit-map boxes.
 #include <QColor>
+#include <QImage>
+#include <QPainter>
 
 #include "controls/ColourContrast.h"
 #include "subnet/BitMapColours.h"
@@ -32,11 +34,16 @@ QColor PartColour(TBitMapPart part, const QColor& fontColour, const QColor& back
 // The rectangle's right edge moved onto its left edge, where the first piece starts.
 QRect StartOfRun(const QRect& rect) { return QRect(rect.left(), rect.top(), 0, rect.height()); }
 
+// The rectangle's next cell: `width` wide, right after where it was.
+void NextCell(QRect& rect, int width) {
+  rect.moveLeft(rect.left() + rect.width());
+  rect.setWidth(width);
+}
+
 }  // namespace
 
 void TSubnetCalculator::DrawTextPiece(TCanvas& canvas, QRect& rect, const TDrawTextFormat& options, QString text) {
-  rect.moveLeft(rect.left() + rect.width());
-  rect.setWidth(canvas.TextWidth(text));
+  NextCell(rect, canvas.TextWidth(text));
   DrawTextFormatted(canvas, rect, text, options);
 }
 
@@ -55,6 +62,17 @@ void TSubnetCalculator::BitMapLabelCustomDraw(QObject* Sender, const QRect& ARec
   }
 }
 
+std::vector<TBitMapRun> TSubnetCalculator::BitMapTextBoxRuns(const TKestCustomTextBox& box) const {
+  const int networkBits = ClassNetworkBits(CurrentClass());
+  int subnetBits = 0;
+  int hostBits = 32 - networkBits;
+  if (&box == SubnetBitMapTextBox) {
+    subnetBits = static_cast<int>(SelectedSubnetBits());
+    hostBits = 32 - static_cast<int>(SelectedMaskBits());
+  }
+  return BitMapRuns(static_cast<std::size_t>(box.Caption().size()), networkBits, subnetBits, hostBits);
+}
+
 void TSubnetCalculator::BitMapTextBoxCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw) {
   DefaultDraw = false;
   auto* box = static_cast<TKestCustomTextBox*>(Sender);
@@ -64,20 +82,31 @@ void TSubnetCalculator::BitMapTextBoxCustomDraw(QObject* Sender, const QRect& AR
   QRect inside = ARect;
   DrawEdgeFormatted(canvas, inside, box->EdgeFormat());
 
-  const int networkBits = ClassNetworkBits(CurrentClass());
-  int subnetBits = 0;
-  int hostBits = 32 - networkBits;
-  if (box == SubnetBitMapTextBox) {
-    subnetBits = static_cast<int>(SelectedSubnetBits());
-    hostBits = 32 - static_cast<int>(SelectedMaskBits());
-  }
   const QString text = box->Caption();
   const TDrawTextFormat format = PieceFormat(*box);
   QRect run = StartOfRun(inside);
-  for (const TBitMapRun& piece :
-       BitMapRuns(static_cast<std::size_t>(text.size()), networkBits, subnetBits, hostBits)) {
+  for (const TBitMapRun& piece : BitMapTextBoxRuns(*box)) {
     canvas.FontColor = PartColour(piece.Part, fontColour, canvas.Brush.color());
     DrawTextPiece(canvas, run, format,
                   text.mid(static_cast<qsizetype>(piece.Start), static_cast<qsizetype>(piece.Length)));
   }
+}
+
+std::vector<QRect> TSubnetCalculator::BitMapTextBoxCharacterRects(const TKestCustomTextBox& box,
+                                                                  const QRect& ARect) const {
+  QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&scratch);
+  TCanvas canvas(painter, box.palette());
+  canvas.Font = box.font();
+  const QString text = box.Caption();
+  const TDrawTextFormat format = PieceFormat(box);
+  QRect run = StartOfRun(EdgeInteriorRect(ARect, box.EdgeFormat()));
+  std::vector<QRect> rects;
+  for (const TBitMapRun& piece : BitMapTextBoxRuns(box)) {
+    const QString pieceText = text.mid(static_cast<qsizetype>(piece.Start), static_cast<qsizetype>(piece.Length));
+    NextCell(run, canvas.TextWidth(pieceText));
+    const std::vector<QRect> pieceRects = DrawnCharacterRects(canvas.Font, run, pieceText, format);
+    rects.insert(rects.end(), pieceRects.begin(), pieceRects.end());
+  }
+  return rects;
 }

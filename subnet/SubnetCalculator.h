@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <vector>
 
+#include "subnet/BitMapColours.h"
 #include "subnet/SubnetMath.h"
 #include "subnet/SubnetPageControls.h"
 #include "subnet/SubnetTable.h"
@@ -71,6 +73,10 @@ class TSubnetCalculator : public QWidget {
   // network, subnet and host bits.
   void BitMapLabelCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw);
   void BitMapTextBoxCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw);
+  // Where BitMapTextBoxCustomDraw puts each character of the box's caption.
+  std::vector<QRect> BitMapTextBoxCharacterRects(const TKestCustomTextBox& box, const QRect& ARect) const;
+  // The box's caption in runs of network, subnet and host bits.
+  std::vector<TBitMapRun> BitMapTextBoxRuns(const TKestCustomTextBox& box) const;
   // Draws `text` right after the previous piece: `rect` moves on to the
   // piece's cell, its top and bottom kept.
   static void DrawTextPiece(TCanvas& canvas, QRect& rect, const TDrawTextFormat& options, QString text);

@@ -53,6 +53,9 @@ void TSubnetCalculator::CreateSubnetInfoPage() {
   SubnetBitMapTextBox->OnCustomDraw = [this](QObject* sender, const QRect& rect, bool& defaultDraw) {
     BitMapTextBoxCustomDraw(sender, rect, defaultDraw);
   };
+  SubnetBitMapTextBox->OnCharacterRects = [this](const TKestCustomLabel& box, const QRect& rect) {
+    return BitMapTextBoxCharacterRects(static_cast<const TKestCustomTextBox&>(box), rect);
+  };
   layout->addWidget(SubnetBitMapLabel);
   layout->addWidget(SubnetBitMapTextBox);
   layout->addSpacing(4);

@@ -267,6 +267,34 @@ TEST(KestTextBox, TwoLinesCentredInsideTheEdge) {
   EXPECT_TRUE(Is(low, 70, 0, Shadow) && Is(low, 70, 19, Highlight));
 }
 
+// Assistive technology finds a character where it is drawn, however the box places its text.
+TEST(KestTextBox, CharacterRectsLieOnTheDrawnText) {
+  struct Case {
+    const char* Caption;
+    TAlignment Alignment;
+    TTextLayout Layout;
+  };
+  const Case cases[] = {{"10.1.2.3", taLeftJustify, tlCenter},
+                        {"10.1.2.3", taRightJustify, tlTop},
+                        {"255.255.0.0", taCenter, tlBottom},
+                        {"First\r\nSecond", taCenter, tlCenter}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Caption);
+    auto box = Make<TTextBox>(c.Caption, {150, 60});
+    box->SetAlignment(c.Alignment);
+    box->SetLayout(c.Layout);
+    const QRect ink = BoundsOf(Render(*box), Text);
+    const std::vector<QRect> rects = box->CharacterRects();
+    ASSERT_EQ(rects.size(), std::size_t(QString(c.Caption).size()));
+    QRect covered;
+    for (const QRect& r : rects) covered |= r;
+    EXPECT_TRUE(covered.adjusted(-1, -1, 1, 1).contains(ink)) << "ink " << ink.x() << "," << ink.y() << " "
+                                                              << ink.width() << "x" << ink.height();
+    EXPECT_LE(std::abs(covered.center().x() - ink.center().x()), 3);
+    EXPECT_LE(std::abs(covered.center().y() - ink.center().y()), 3);
+  }
+}
+
 TEST(KestTextBox, AmpersandShowsItself) {
   auto box = Make<TTextBox>("A&B");
   auto doubled = Make<TTextBox>("A&&B");

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "controls/ColourContrast.h"
 #include "controls/KestIPAddrEdit.h"
@@ -141,6 +142,21 @@ TEST_F(BitMapDisplayTest, ClassBAddressInfo) {
   ASSERT_EQ(Calculator.ClassBitMapTextBox->Caption(), "10nnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
   ExpectColours(Calculator.ClassBitMapTextBox, "nnnnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
   ExpectColours(Calculator.BinAddressTextBox, "nnnnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh");
+}
+
+// A screen reader is told the cell each character is drawn in, not where a plain caption would be.
+TEST_F(BitMapDisplayTest, CharacterRectsAreTheDrawnCells) {
+  TTextBox* box = Calculator.BinAddressTextBox;
+  const QImage image = Render(box);
+  const char* letters = "nnnnnnnn.nnnnnnnn.hhhhhhhh.hhhhhhhh";
+  const std::vector<QRect> rects = box->CharacterRects();
+  ASSERT_EQ(rects.size(), 35u);
+  const int cell = TextWidth(box->font(), "0");
+  for (int i = 0; i < 35; ++i) {
+    const QRect& rect = rects[std::size_t(i)];
+    EXPECT_EQ(rect.left(), 1 + i * cell) << "right inside the edge, one cell a character";
+    ExpectCell(image, rect.left(), rect.right() + 1, letters[i], "character " + std::to_string(i + 1));
+  }
 }
 
 TEST_F(BitMapDisplayTest, SubnetBitMapFollowsTheMask) {

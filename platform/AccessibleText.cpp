@@ -1,0 +1,183 @@
+#include "platform/AccessibleText.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QTextLayout>
+#include <QValidator>
+#include <algorithm>
+#include <vector>
+
+namespace {
+TTextUnit Unit(QAccessible::TextBoundaryType boundary) {
+  switch (boundary) {
+    case QAccessible::CharBoundary:
+      return TTextUnit::Character;
+    case QAccessible::WordBoundary:
+      return TTextUnit::Word;
+    case QAccessible::SentenceBoundary:
+      return TTextUnit::Sentence;
+    case QAccessible::LineBoundary:
+      return TTextUnit::Line;
+    case QAccessible::ParagraphBoundary:
+      return TTextUnit::Paragraph;
+    case QAccessible::NoBoundary:
+      break;
+  }
+  return TTextUnit::Whole;
+}
+
+// A line edit as assistive technology reads and edits it, as Qt's own does,
+// but with text units that end.
+class TLineEditAccessible : public QAccessibleWidget,
+                            public QAccessibleTextInterface,
+                            public QAccessibleEditableTextInterface {
+ public:
+  explicit TLineEditAccessible(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {
+    addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+    addControllingSignal(QStringLiteral("returnPressed()"));
+  }
+
+  QString text(QAccessible::Text kind) const override {
+    QString result;
+    if (kind == QAccessible::Value) result = Readable() ? Edit()->text() : Edit()->displayText();
+    if (result.isEmpty()) result = QAccessibleWidget::text(kind);
+    if (result.isEmpty() && kind == QAccessible::Description) result = Edit()->placeholderText();
+    return result;
+  }
+  void setText(QAccessible::Text kind, const QString& text) override {
+    if (kind != QAccessible::Value) {
+      QAccessibleWidget::setText(kind, text);
+      return;
+    }
+    QString checked = text;
+    int position = 0;
+    if (Edit()->validator() && Edit()->validator()->validate(checked, position) != QValidator::Acceptable) return;
+    Edit()->setText(checked);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    if (Edit()->isReadOnly())
+      state.readOnly = true;
+    else
+      state.editable = true;
+    state.passwordEdit = Edit()->echoMode() != QLineEdit::Normal;
+    state.selectableText = true;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  // The text interface: a password reads as nothing.
+  void selection(int index, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = 0;
+    if (index != 0 || !Edit()->hasSelectedText()) return;
+    *startOffset = Edit()->selectionStart();
+    *endOffset = Edit()->selectionEnd();
+  }
+  int selectionCount() const override { return Edit()->hasSelectedText() ? 1 : 0; }
+  void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+  void removeSelection(int index) override {
+    if (index == 0) Edit()->deselect();
+  }
+  void setSelection(int index, int startOffset, int endOffset) override {
+    if (index == 0) Edit()->setSelection(startOffset, endOffset - startOffset);
+  }
+  int cursorPosition() const override { return Edit()->cursorPosition(); }
+  void setCursorPosition(int position) override { Edit()->setCursorPosition(position); }
+  QString text(int startOffset, int endOffset) const override {
+    return ReadableText().mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return static_cast<int>(Edit()->text().size()); }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                           int* endOffset) const override {
+    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::Before, offset, startOffset, endOffset);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                       int* endOffset) const override {
+    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::At, offset, startOffset, endOffset);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                          int* endOffset) const override {
+    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::After, offset, startOffset, endOffset);
+  }
+  QRect characterRect(int offset) const override {
+    const std::vector<QRect> rects = CharacterRects();
+    if (offset < 0 || offset >= int(rects.size())) return {};
+    return {Edit()->mapToGlobal(rects[std::size_t(offset)].topLeft()), rects[std::size_t(offset)].size()};
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    const QPoint local = Edit()->mapFromGlobal(point);
+    const std::vector<QRect> rects = CharacterRects();
+    const auto hit = std::find_if(rects.begin(), rects.end(), [&](const QRect& r) { return r.contains(local); });
+    return hit == rects.end() ? -1 : int(hit - rects.begin());
+  }
+  void scrollToSubstring(int startIndex, int endIndex) override {
+    Edit()->setCursorPosition(endIndex);
+    Edit()->setCursorPosition(startIndex);
+  }
+  QString attributes(int, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+  }
+
+  // The editable text interface.
+  void deleteText(int startOffset, int endOffset) override {
+    Edit()->setText(Edit()->text().remove(startOffset, endOffset - startOffset));
+  }
+  void insertText(int offset, const QString& text) override { Edit()->setText(Edit()->text().insert(offset, text)); }
+  void replaceText(int startOffset, int endOffset, const QString& text) override {
+    Edit()->setText(Edit()->text().replace(startOffset, endOffset - startOffset, text));
+  }
+
+ private:
+  QLineEdit* Edit() const { return static_cast<QLineEdit*>(widget()); }
+  // Where each character is shown, in the line edit's coordinates, cut to the
+  // line edit where it scrolled the text out of sight.
+  std::vector<QRect> CharacterRects() const {
+    const QString shown = Edit()->displayText();
+    QTextLayout layout(shown, Edit()->font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // The caret's rectangle starts a fixed 5 pixels before the caret, which
+    // puts the text's origin where the line edit scrolled it to.
+    const QRect caret = Edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const qreal origin = caret.left() + 5 - line.cursorToX(Edit()->cursorPosition());
+    const int height = QFontMetrics(Edit()->font()).height();
+    std::vector<QRect> rects;
+    rects.reserve(std::size_t(shown.size()));
+    for (int offset = 0; offset < shown.size(); ++offset) {
+      // Both edges rounded, so that neighbours neither overlap nor leave a gap.
+      const int left = qRound(origin + std::min(line.cursorToX(offset), line.cursorToX(offset + 1)));
+      const int right = qRound(origin + std::max(line.cursorToX(offset), line.cursorToX(offset + 1)));
+      rects.push_back(QRect(left, caret.top(), right - left, height).intersected(Edit()->rect()));
+    }
+    return rects;
+  }
+  bool Readable() const { return Edit()->echoMode() == QLineEdit::Normal; }
+  QString ReadableText() const { return Readable() ? Edit()->text() : QString(); }
+};
+
+QAccessibleInterface* LineEditAccessibleFactory(const QString&, QObject* object) {
+  auto* edit = qobject_cast<QLineEdit*>(object);
+  return edit ? new TLineEditAccessible(edit) : nullptr;
+}
+}  // namespace
+
+QString AccessibleTextUnit(const QString& text, QAccessible::TextBoundaryType boundary, TTextSide side, int offset,
+                           int* startOffset, int* endOffset) {
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+  const TTextSpan span = TextUnitSpan(units, Unit(boundary), side, offset);
+  *startOffset = span.Start;
+  *endOffset = span.End;
+  return span.Start < 0 ? QString() : text.mid(span.Start, span.End - span.Start);
+}
+
+void InstallLineEditAccessibility() {
+  static const bool installed = (QAccessible::installFactory(LineEditAccessibleFactory), true);
+  (void)installed;
+}
