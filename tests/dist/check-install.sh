@@ -20,10 +20,13 @@ for f in bin/orvane-calculator \
          share/man/man1/orvane-calculator.1; do
   [ -f "$PREFIX/$f" ] || fail "not installed: $f"
 done
-desktop-file-validate "$PREFIX/share/applications/$APP.desktop" | { ! grep -E 'error|warning'; } ||
-  fail "desktop entry does not validate"
-appstreamcli validate --no-net "$PREFIX/share/metainfo/$APP.metainfo.xml" >/dev/null || fail "metainfo does not validate"
-grep -qx 'Categories=Utility;Calculator;Network;' "$PREFIX/share/applications/$APP.desktop" || fail "categories"
+# Not even a hint about the desktop entry; no error or warning about the metainfo, pedantic ones included.
+hints="$(desktop-file-validate "$PREFIX/share/applications/$APP.desktop" 2>&1)"
+[ -z "$hints" ] || fail "desktop entry: $hints"
+findings="$(appstreamcli validate --pedantic --no-net "$PREFIX/share/metainfo/$APP.metainfo.xml")" ||
+  fail "metainfo does not validate: $findings"
+! grep -E '^[EW]:' <<<"$findings" || fail "metainfo"
+grep -qx 'Categories=Utility;Calculator;' "$PREFIX/share/applications/$APP.desktop" || fail "categories"
 grep -q "OUI.txt" "$PREFIX/share/man/man1/orvane-calculator.1" && grep -q "^.TH ORVANE-CALCULATOR 1 " "$PREFIX/share/man/man1/orvane-calculator.1" || fail "manual page"
 
 PROGRAM="$PREFIX/bin/orvane-calculator"
