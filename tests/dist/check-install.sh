@@ -17,7 +17,8 @@ for f in bin/orvane-calculator \
          share/icons/hicolor/scalable/apps/orvane-calculator.svg \
          share/icons/hicolor/48x48/apps/orvane-calculator.png \
          share/icons/hicolor/256x256/apps/orvane-calculator.png \
-         share/man/man1/orvane-calculator.1; do
+         share/man/man1/orvane-calculator.1.gz \
+         share/doc/orvane-calculator/copyright share/doc/orvane-calculator/changelog.gz; do
   [ -f "$PREFIX/$f" ] || fail "not installed: $f"
 done
 # Not even a hint about the desktop entry; no error or warning about the metainfo, pedantic ones included.
@@ -27,7 +28,8 @@ findings="$(appstreamcli validate --pedantic --no-net "$PREFIX/share/metainfo/$A
   fail "metainfo does not validate: $findings"
 ! grep -E '^[EW]:' <<<"$findings" || fail "metainfo"
 grep -qx 'Categories=Utility;Calculator;' "$PREFIX/share/applications/$APP.desktop" || fail "categories"
-grep -q "OUI.txt" "$PREFIX/share/man/man1/orvane-calculator.1" && grep -q "^.TH ORVANE-CALCULATOR 1 " "$PREFIX/share/man/man1/orvane-calculator.1" || fail "manual page"
+manual="$(zcat "$PREFIX/share/man/man1/orvane-calculator.1.gz")"
+grep -q "OUI.txt" <<<"$manual" && grep -q "^.TH ORVANE-CALCULATOR 1 " <<<"$manual" || fail "manual page"
 
 PROGRAM="$PREFIX/bin/orvane-calculator"
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PROGRAM" --version)" = "Orvane Calculator 3.01" ] ||
