@@ -55,7 +55,7 @@ lint "$WORK/src/orvane-calculator_3.01_source.changes"
 # Every source file, code or script, states its licence on its first lines.
 unlicensed="$(cd "$SOURCE" && git ls-files | while read -r f; do
   case "$f" in
-    *.cpp|*.h|*.py|*.sh|*.cmake|CMakeLists.txt|*/CMakeLists.txt) ;;
+    *.cpp|*.h|*.py|*.sh|*.cmake|*CMakeLists.txt) ;;
     *) head -c2 "$f" | grep -q '^#!' || continue ;;
   esac
   head -3 "$f" | grep -q 'SPDX-License-Identifier: MIT' || echo "$f"
