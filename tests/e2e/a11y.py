@@ -393,3 +393,11 @@ def menu_items(menu):
     """The captions of a menu's items and whether each is enabled, separators left out."""
     return [(item.name, has_state(item, pyatspi.STATE_ENABLED)) for item in children(menu)
             if item.getRole() != pyatspi.ROLE_SEPARATOR]
+
+
+def is_closed(window):
+    """Whether a window is hidden or already gone from the accessibility bus."""
+    try:
+        return not is_showing(window)
+    except RuntimeError:  # GLib.GError: no such object any more
+        return True
