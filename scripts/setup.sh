@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by scripts/run and scripts/test: installs what is missing and builds.
 # Sourced, not run.
 set -euo pipefail

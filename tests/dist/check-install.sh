@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks what a desktop and a
 # user see of it: the files, the validated desktop entry and metainfo, and the
 # command-line options that work without a display.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from the build directory and checks it as a
 # packager would: its dependencies are named, it holds the program, its desktop
 # files, licence and changelog, lintian finds nothing to warn about, and the

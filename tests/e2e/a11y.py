@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reading the program over the accessibility bus, as a screen reader does.
 
 Objects are found by role and by the name a user hears. Searches look only at

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The running program as its cases meet it: a window to type into and click
 on, read over the accessibility bus, and the base class of every case."""
 

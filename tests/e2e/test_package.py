@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What a user learns of the program's licence."""
 
 import pyatspi
