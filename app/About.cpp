@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/About.h"
 
 #include <QEvent>
@@ -86,7 +87,9 @@ void TAboutForm::FormCreate() {
   AboutMemo->setPlainText(
       "This program is free software: you may copy it and give it away to others, provided that it is not "
       "changed in any way.\n\n"
-      "It is provided as it is, without warranty of any kind. You use it at your own risk.");
+      "It is provided as it is, without warranty of any kind. You use it at your own risk.\n\n"
+      "It is released under the MIT licence, whose terms prevail over the lines above: they also let you "
+      "change it and give changed copies away, provided that the copyright and licence notices go with them.");
 }
 
 void TAboutForm::resizeEvent(QResizeEvent* event) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The About dialog: the program's picture (a double-click swaps in the
 // credits), its title, release and maker, and its distribution notice.

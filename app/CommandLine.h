@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the command line asks for before any window exists: the options that
 // print and exit, and whether the chosen display can be reached at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Edit menu: copy from and paste into the focused control.
 #include <QAction>
 #include <QMenuBar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/EditTarget.h"
 
 #include <QLineEdit>

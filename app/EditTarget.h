@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which control answers the Edit menu's Copy and Paste.
 class QWidget;

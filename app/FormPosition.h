@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Stores and restores a window's position, size and state in the registry as a
 // 17-byte binary value. The value is named `valueName`, or the form's objectName

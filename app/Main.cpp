@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's entry: the options that need no window, the display check,
 // the application object, its title and the main window.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: menus, the logo panels, and one page per calculator, of
 // which one is shown at a time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/SettingsText.h"
 
 #include <limits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Numbers and booleans of the settings, kept as text: a whole number as its
 // signed decimal text, a boolean as "1" or "0".

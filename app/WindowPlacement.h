@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stored position of a window: a 17-byte little-endian record of its edges
 // (left, top, right, bottom as signed 32-bit numbers, right and bottom exclusive)

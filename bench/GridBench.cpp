@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table control with the largest subnet table: the 4,194,302 /30 subnets
 // of 10.0.0.0/8 (number, subnet ID, host range, broadcast), written through
 // the cell interface, then its columns fitted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The base lookup table of a million numbers (0 to 999,999), through the
 // page's own handlers: from the change of the range to fitted columns.
 #include <QTabWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The OUI finder's search over the whole MA-L list, converted from
 // /usr/share/ieee-data/oui.txt (Debian package ieee-data): the first search,
 // which reads and indexes OUI.txt, and the later ones, for an OUI near the end

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and saving the program's settings when the settings file is large and
 // hostile (50 MB of other programs' keys: many keys, long lines, a huge binary
 // value), against a file of the program's keys alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The largest subnet and host table through the calculator's own handlers:
 // 10.0.0.1 under 255.255.255.252 with the one-subnet-bit option, subnets 0 to
 // 4,194,303. Each run times the range change up to the fitted columns, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures start-up: the time from launch to a mapped main window in a virtual
 # display, over five runs (median), and the resident memory once it shows; and
 # shut-down: the time from File > Exit (typed as Alt+F, then X) to the end of the

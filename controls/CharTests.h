@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Character classes of the number fields' key filters. Each takes one 8-bit character.
 

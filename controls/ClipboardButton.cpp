@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/ClipboardButton.h"
 
 #include <QToolButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The small flat button with a clipboard glyph that sits beside a field and copies it.
 #include <QString>

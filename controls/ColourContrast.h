@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Contrast of text colours against their background, as the accessibility
 // guidelines measure it, and a colour of the same hue made readable on a dark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/ConfirmLargeRange.h"
 
 #include "controls/KestSpinEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The range check shared by the tables that show a From/To range of rows.
 #include <QObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Bookkeeping of the nestable busy cursor: handles may be released in any
 // order, and the cursor from before the oldest open push comes back only when

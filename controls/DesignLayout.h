@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A page laid out in pixels for the window's minimum size: each widget keeps
 // its designed place there and, as the window grows beyond it, follows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the controls describe text and borders to draw, and the rectangle
 // arithmetic behind drawing them: the packed text and edge formats, their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts of a grid's cells, kept compactly for tables of millions of rows.
 //

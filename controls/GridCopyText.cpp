@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/GridCopyText.h"
 
 TGridRect CopiedCells(const TGridRect& selection, int colCount, int rowCount, int fixedCols, int fixedRows,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text a grid puts on the clipboard for its selection: one line per row,
 // cells separated by tabs, every line ended by CR LF.

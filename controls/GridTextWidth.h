@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pixel widths of many texts in one font from a handful of measurements.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Shared services of the controls: the busy-cursor stack, the character tests
 // and the drawing of formatted text and edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/KestIPAddrEdit.h"
 
 #include <arpa/inet.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A four-field IPv4 address entry: four fields of 0 to 255, a 32-bit address
 // in host order (field 0 in the most significant byte), and a field-changed

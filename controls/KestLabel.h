@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Static text that draws through DrawTextFormatted: a label, a bordered
 // read-only text box, and the default OK button of a dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A one-line field that holds a number and shows it in binary, decimal,
 // floating point, hexadecimal or octal. Typing is filtered to the style's

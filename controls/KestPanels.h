@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Panels that paint themselves: a bevelled frame, a background, and a caption
 // with padding, vertical alignment and an embossed look when disabled; the

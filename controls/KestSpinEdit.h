@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A field for a signed 32-bit number with a pair of arrow buttons at its right
 // edge. The value stays within MinValue and MaxValue (when they differ) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TSuperStringGrid: the program's table. A string grid (controls/KestStringGridBase.h)
 // with one alignment per column, its own font for the fixed (heading) cells,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What assistive technology sees of a string grid: a table whose children are
 // its cells, row by row, with the fixed rows as column headers and the fixed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The string grid that the program's table control builds on: a scrollable
 // grid of text cells with fixed (heading) rows at the top and fixed columns at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text of a number field in each of its styles, the parse back, and the
 // characters a style lets the user type.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/PanelGeometry.h"
 
 TRect PanelInnerRect(const TRect& client, const TPanelFrame& frame) {

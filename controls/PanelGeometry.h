@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The geometry of a panel: the rings its frame is drawn in, the rectangle left
 // inside them, and where a child anchored to some of its parent's edges goes

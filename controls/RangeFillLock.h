@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Keeps the range of a table fixed while the table is filled.
 #include <QPointer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rules of a From/To range of table rows chosen with two spin edits: the
 // ends stay in order, a large range is confirmed first, and a range beyond the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The arithmetic of a spin edit: reading what the user typed, and stepping
 // within the signed 32-bit range.

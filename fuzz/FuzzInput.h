@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Takes typed values off the front of a fuzzer's input, the rest staying text.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The converter of IEEE's list on any text: every entry becomes one whole
 // line of the finder's format, sorted, and the finder reads them all back.
 #include "fuzz/FuzzInput.h"

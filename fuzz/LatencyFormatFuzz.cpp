@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The latency formats on any number: no crash, and the text is a number in
 // the user's notation, never longer than a double can need.
 #include "fuzz/FuzzInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The base conversions on any text and any value: no crash, and a value
 // written in a base reads back as itself.
 #include "fuzz/FuzzInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A number field's text in every style: any typed text parses or is refused
 // with an exception, never a crash; every value shown reads back, and reads
 // back to the same text.

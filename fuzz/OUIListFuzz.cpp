@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vendor list on any file text and any key: the indexed search finds the
 // line that reading the list in order finds, under plain character codes and
 // under an order that ties upper and lower case, as a collation may.

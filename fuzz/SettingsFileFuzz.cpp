@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file reader on any bytes: what it keeps writes out and reads
 // back as the same document, and writing that again gives the same text.
 #include "app/SettingsText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message wrap only ever adds line ends: without them, the text is the same.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The latency calculator: a chain of networks between a client and a server,
 // and the delays a request, a reply and a round trip meet on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the latency calculator writes its numbers: the delays and shares of the
 // statistics and an element's description line. Each takes the user's decimal

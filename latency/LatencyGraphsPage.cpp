@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Latency Graphs page: each element's share of the delay as stripes of
 // three bars, one per direction, beside a legend naming the elements.
 #include <QFrame>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The latency arithmetic: how long each element of a chain delays a request,
 // a reply and a round trip, in 32-bit floats as the results are kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Latency Statistics page: every element's delay and share for one
 // direction of travel, with the chain's total.
 #include <QAction>

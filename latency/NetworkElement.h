@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One link of a latency chain: the client, a network or the server, with the
 // results the latency model last computed for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The kinds of element in a latency chain and what each kind brings with it:
 // its glyph, the bandwidths offered for it and its propagation delay set-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where elements go on the network setup panel: every element is a 50 by 50
 // square kept 8 pixels inside the panel's edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Network Setup page: the chain's elements on a panel joined by a line,
 // the tool bar that edits the chain, and the panel's context menu.
 #include <QApplication>

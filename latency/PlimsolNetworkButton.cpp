@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "latency/PlimsolNetworkButton.h"
 
 #include <QContextMenuEvent>

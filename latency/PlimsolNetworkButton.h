@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An element of the latency chain as a picture button on the network setup
 // panel: the client, a network or the server, with its context menu.

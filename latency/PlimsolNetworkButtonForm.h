@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The properties dialog of a chain element: topology, bandwidth and
 // propagation delay for a network, processing time and packet size for the

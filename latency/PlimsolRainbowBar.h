@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A bar divided from the top down into up to sixteen coloured stripes, each
 // as high as its proportion of the bar.

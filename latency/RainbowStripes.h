@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stripes of a rainbow bar: their colours in order and their heights.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chain the latency calculator starts with: a client, four networks and a server.
 #include <cstdint>

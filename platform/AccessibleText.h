@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text of a control as assistive technology reads it: plain, read-only,
 // without selections. Controls that are not line edits provide their text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The error handler: an exception thrown by a handler is shown in an error box
 // and the program goes on. It is caught where the program's code is entered from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The clipboard: every copy replaces its whole content.
 #include <QImage>

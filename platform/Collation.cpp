@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Collation.h"
 
 #include <QCollator>

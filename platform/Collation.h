@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Comparison of texts as the user's locale orders them.
 #include <string_view>

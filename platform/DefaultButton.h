@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A default button outside a dialog: Enter pressed anywhere in `scope` clicks
 // it while it is visible and enabled, unless the focused control takes Enter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Modal message boxes with the classic flag values, and a hook that lets tests
 // answer every box instead of a person.

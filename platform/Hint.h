@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A control's hint: its tool tip, and the status bar's text while the mouse is over it.
 #include <QCoreApplication>

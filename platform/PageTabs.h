@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Page controls whose tabs stay readable in the window's narrowest width.
 class QTabWidget;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A captioned group of radio buttons chosen by item index, with one click
 // handler that runs on every change of the index, by the user or by code, and

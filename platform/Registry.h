@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The per-user registry (HKEY_CURRENT_USER), kept in one file in the registry
 // editor's export format. Several instances of the program may share it: every

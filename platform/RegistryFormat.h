@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The registry editor's text export format ("Windows Registry Editor Version 5.00"),
 // read and written as a document of keys holding typed values. Values keep the

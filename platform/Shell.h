@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small services of the desktop: the screen cursor, pending events, the
 // browser, the beep and the pictures compiled into the program.

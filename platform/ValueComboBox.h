@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A drop-down list the user can only pick from, each item carrying a 32-bit
 // value, with one click handler that runs when the user picks an item.

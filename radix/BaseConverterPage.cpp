@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Base Converter page: one number in four bases at a chosen width.
 #include <QBoxLayout>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Base Lookup page: a range of numbers listed in four bases.
 #include <QBoxLayout>
 #include <QFontDatabase>

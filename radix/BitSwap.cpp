@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/BitSwap.h"
 
 #include <array>

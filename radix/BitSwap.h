@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The bit swapper's arithmetic: a 32-bit value with each byte's bits reversed,
 // or with all 32 bits reversed, and the bases its fields are shown in.

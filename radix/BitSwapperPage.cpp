@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Bit-Swapper page: a 32-bit value with the bits of each byte reversed,
 // and with all its bits reversed, in a base of the user's choice.
 #include <QBoxLayout>

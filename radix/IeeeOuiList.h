@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The vendor list of the OUI finder made from IEEE's published MA-L list
 // (oui.txt, UTF-8), as Debian's ieee-data package installs it. Each of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Conversions between numbers and binary, octal, decimal and hexadecimal text,
 // and bit reversal. Values are 64-bit two's-complement bit patterns.

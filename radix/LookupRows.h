@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rows of the base lookup table: a range of numbers in decimal,
 // hexadecimal, binary and octal, the digit counts growing with the numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The widths of the base converter, 8, 16 or 32 bits, and the range hints of
 // the number fields.

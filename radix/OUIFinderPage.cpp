@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The OUI Finder page: the vendor of an OUI, and of its bit-swapped form, from
 // the list in OUI.txt.
 #include <QBoxLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The vendor list of the OUI finder, as the file OUI.txt holds it: single-byte
 // text, one entry a line, lines ending in CR LF, LF or CR. An entry line holds,

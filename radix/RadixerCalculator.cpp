@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/RadixerCalculator.h"
 
 #include <QTabWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Radixer calculator: one number in decimal, hexadecimal, binary and
 // octal at 8, 16 or 32 bits, and the pages that build on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/RadixerPageParts.h"
 
 #include <QBoxLayout>

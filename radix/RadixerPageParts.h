@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Building blocks shared by the Radixer calculator's pages.
 #include <QString>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Draws the glyphs of the latency chain's elements with ImageMagick: 40 by 40,
 # in the 16 colours of the classic palette. Writes next to itself.
 set -e

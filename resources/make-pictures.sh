@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Draws the calculator logos, the Kest Group logo, the arrow glyphs and the
 # clipboard glyph with ImageMagick and the DejaVu fonts, at their own size and
 # at twice it (NAME@2x.png, for high-density screens). A draw's scale widens

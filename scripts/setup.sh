@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by scripts/run and scripts/test: installs what is missing and builds.
 # Sourced, not run.
 set -euo pipefail
@@ -6,9 +7,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ORVANE_BUILD_DIR:-$ROOT/build}"
 # What building and running the program needs.
 PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev pkgconf fonts-dejavu-core)
-# What the tests, the benchmarks and the package checks need besides; the
-# end-to-end tests need a session bus, the accessibility bus and its client, real input, and a clipboard reader.
+# What the tests, the benchmarks and the package checks (a Debian source package
+# and lintian) need besides; the end-to-end tests need a session bus, the accessibility bus and its client, real input, and a clipboard reader.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth desktop-file-utils appstream dpkg-dev x11-utils
+               debhelper devscripts lintian
                dbus-daemon dbus-bin at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool xclip)
 
 install_missing_packages() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Address Info page: the address class and the address in binary and hexadecimal.
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The colouring of the bit maps: which characters of a dotted bit string are
 // network, subnet and host bits, and the coloured legend of their captions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bit maps in colour: the legend of the bit-map labels and the network,
 // subnet and host bits of the bit-map boxes.
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The subnet calculator: an IPv4 address, its class, and the pages derived from them.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Subnets/Hosts page: a range of the subnets under the chosen mask, with
 // their IDs, host ranges and broadcast addresses.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Subnet Info page: the masks that subnet the classful network, in five
 // linked lists, and the subnet of the address under the chosen one.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Classful IPv4 address rules: classes, first-octet validation and the dotted renderings.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subnet/SubnetPageControls.h"
 
 #include <QFontDatabase>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Building blocks shared by the subnet calculator's pages.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subnet/SubnetRows.h"
 
 std::vector<TSubnetRow> SubnetRows(AddressClass c, bool allow1SubnetBit) {

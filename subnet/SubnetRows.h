@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The masks offered for subnetting a classful network and for supernetting it.
 #include <cstdint>

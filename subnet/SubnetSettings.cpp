@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The subnet calculator's values in the settings, each kept as text.
 #include <QAction>
 #include <QTabWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subnet/SubnetTable.h"
 
 #include <algorithm>

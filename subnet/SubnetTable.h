@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The subnet and host table: the subnet numbers it may list and the texts of its rows.
 #include <array>

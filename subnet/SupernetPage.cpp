@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The CIDR page: the masks shorter than the classful one, in four linked
 // lists, and the supernet of the address under the chosen one.
 #include <QGridLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // make-oui-list [IEEE-LIST [OUTPUT]]: writes the vendor list that the OUI
 // finder reads (OUI.txt) from IEEE's MA-L list, by default the one that
 // Debian's ieee-data package installs.

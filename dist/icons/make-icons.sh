@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Renders the application icon's PNG sizes from its SVG source (needs rsvg-convert).
 set -e
 cd "$(dirname "$0")"

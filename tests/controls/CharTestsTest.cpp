@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/CharTests.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/ColourContrast.h"
 
 #include <gtest/gtest.h>

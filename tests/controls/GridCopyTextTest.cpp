@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/GridCopyText.h"
 
 #include <gtest/gtest.h>

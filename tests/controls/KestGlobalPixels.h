@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pixel helpers for drawing tests: a palette whose system colours are all
 // different, a font drawn without anti-aliasing (so text pixels carry exactly

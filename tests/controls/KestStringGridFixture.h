@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Grids laid out like the program's tables, shown offscreen so that they
 // paint and take mouse clicks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/PanelGeometry.h"
 
 #include <gtest/gtest.h>

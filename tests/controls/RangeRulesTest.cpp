@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/RangeRules.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/SpinValue.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reading the program over the accessibility bus, as a screen reader does.
 
 Objects are found by role and by the name a user hears. Searches look only at
@@ -468,3 +469,11 @@ class FocusGains(_EventListener):
         while context.iteration(False):
             pass
         return list(self._gained)
+
+
+def is_closed(window):
+    """Whether a window is hidden or already gone from the accessibility bus."""
+    try:
+        return not is_showing(window)
+    except RuntimeError:  # GLib.GError: no such object any more
+        return True

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The running program as its cases meet it: a window to type into and click
 on, read over the accessibility bus, and the base class of every case."""
 
@@ -55,12 +56,13 @@ class App:
         """Closes, with Escape, any window the program shows besides its main
         window (a message box left by a failed case); returns their names."""
         others = [w for w in a11y.children(self.application) if w != self.window and a11y.is_showing(w)]
-        for window in others:
+        # Named while they exist: a closed tool tip leaves the accessibility bus.
+        names = [a11y.describe(w) for w in others]
+        for window, name in zip(others, names):
             self.keys("Escape")
             # A busy machine can hold a tool tip's Escape back for seconds.
-            a11y.wait_until(lambda: not a11y.is_showing(window), timeout=20,
-                            what=f"{a11y.describe(window)} to close")
-        return [a11y.describe(w) for w in others]
+            a11y.wait_until(lambda: a11y.is_closed(window), timeout=20, what=f"{name} to close")
+        return names
 
     # --- finding -------------------------------------------------------------
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Runs the end-to-end cases against the built program, on a private display
 with its own session and accessibility buses.
 

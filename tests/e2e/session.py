@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A private desktop for one run: a virtual X display, a D-Bus session bus with
 the accessibility bus on it, and the program under test.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The latency calculator: the sample chain it starts with, arranged, edited and read back."""
 
 import pyatspi

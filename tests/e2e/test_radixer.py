@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The Radixer: the base converter, the lookup table, the bit swapper and the OUI finder."""
 
 import os

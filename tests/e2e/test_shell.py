@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The main window's shell: the Edit menu, the clipboard and the About dialog."""
 
 import subprocess

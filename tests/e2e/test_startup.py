@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What each calculator shows right after the program starts, read from one fresh start."""
 
 import pyatspi

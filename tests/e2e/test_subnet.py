@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The subnet calculator: the address typed in, its pages read back."""
 
 import re

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Real key presses and mouse clicks on the private display, through xdotool.
 
 Keys go to the window that has the keyboard focus, as a user's keys do; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A latency calculator with its sample chain, built as the main window builds it.
 #include <QAction>

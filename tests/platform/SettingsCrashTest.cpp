@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving settings from other processes: killed at any moment, the file is the
 // old or the new one, whole; two saving at once lose nothing.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A program that saves settings, for the tests that kill it while it saves or
 // run two of it at once. Usage: settings_writer PREFIX FIRST COUNT PADDING_BYTES
 // Writes PREFIX+i = i for i from FIRST to FIRST+COUNT-1 under the program's key,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ValueComboBox.h"
 
 #include <QAbstractItemView>

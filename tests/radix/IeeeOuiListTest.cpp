@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/IeeeOuiList.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/LookupRows.h"
 
 #include <gtest/gtest.h>

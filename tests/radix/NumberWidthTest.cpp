@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/NumberWidth.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/OUIList.h"
 
 #include <gtest/gtest.h>

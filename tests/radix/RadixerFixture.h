@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A Radixer calculator as the main window leaves it after start-up.
 #include <gtest/gtest.h>

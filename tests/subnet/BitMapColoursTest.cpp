@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subnet/BitMapColours.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bit maps as drawn: the colour of every character's glyph, and the
 // legend of the bit-map labels.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subnet/SubnetCalculator.h"
 
 #include <QAccessible>

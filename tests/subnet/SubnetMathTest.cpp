@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subnet/SubnetMath.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/MessageRecorder.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Answers and records every message box shown while it lives. Without one, a
 // message box in a test is reported as a failure and answered with OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry of every widget test: a real application object on the offscreen
 // platform, with settings kept in a configuration directory of its own.
 #include <QTemporaryDir>
