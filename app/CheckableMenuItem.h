@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Check and radio items of the program's menus, as assistive technology sees them.
 

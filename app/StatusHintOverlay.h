@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Shows the status bar's message whole: a message wider than the bar wraps onto
 // lines that rise from the bar over the bottom of the window, without moving

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The address core reading and evaluating a million mixed inputs (the network
 // and whether it is private), beside Python's ipaddress doing the same
 // (ip_interface, .network, .is_private) over the same lines in the same run.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Python's ipaddress over the lines of a file: ip_interface, .network and
 .is_private for each. Prints the processor seconds the loop took, then the number of
 private networks (bench/PrefixBench.cpp runs it beside the address core)."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // IPv4 addresses as people write and paste them.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "latency/Bottleneck.h"
 
 #include <cmath>

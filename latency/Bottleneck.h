@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The slowest link of a chain and the data it holds in flight: the TCP window
 // a sender needs to keep that link busy for a whole round trip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A propagation delay from a distance: how long a signal takes over so many
 // kilometres of a medium. For a satellite the distance is its altitude and the

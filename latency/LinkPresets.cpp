@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "latency/LinkPresets.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Links of today for the properties dialog's preset list: each gives a
 // network its name, bandwidth and propagation delay at once. The names are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/AccessibleEvents.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Events that assistive technology relies on but Qt 6.4's AT-SPI bridge never
 // sends: a change of the `visible` state (it sends `showing` alone, so a

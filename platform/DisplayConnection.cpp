@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DisplayConnection.h"
 
 #include <xcb/xcb.h>

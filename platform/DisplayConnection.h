@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whether an X display answers, asked before Qt is started: Qt aborts the
 // process when its X connection fails.

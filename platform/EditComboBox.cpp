@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/EditComboBox.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A drop-down list whose text the user may also type. Assistive technology
 // meets it under its own name (its label's), not under the text it holds.

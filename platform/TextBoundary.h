@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The characters, words, sentences and lines of a text around an offset, as a
 // screen reader asks for them when it moves through a field. Offsets count

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Addresses of both families as one 128-bit value, prefixes, and the reading
 // of one input line: an address, an optional length or IPv4 mask, a zone.

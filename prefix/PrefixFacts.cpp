@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "prefix/PrefixFacts.h"
 
 std::string PowerOfTwo::DecimalText() const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a prefix holds, and its split into longer prefixes as rows that are a
 // function of their number: nothing is stored per row, however many there are.

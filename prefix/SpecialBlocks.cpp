@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "prefix/SpecialBlocks.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What an address is, from IANA's special-purpose address registries of both
 // families (with the multicast and global unicast blocks around them), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text of every page shows whole in the smallest window, in the font the
 // program is given: captions, buttons, result boxes, legends, table columns and hints.
 #include <QAbstractButton>

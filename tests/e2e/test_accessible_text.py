@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Text objects as a screen reader moves through them: words and sentences at
 every offset, where each character is drawn, and which fields take typing."""
 

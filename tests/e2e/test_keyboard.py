@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What a keyboard user meets: results that follow the typing, keys that are
 never lost to a question, the focus kept while stepping, fields selected on
 arrival, and an address pasted with its mask."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The latency calculator from the keyboard, as a screen reader meets it: the elements, the
 properties dialog with its presets, and the statistics they lead to."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Where the program's windows open, and what it keeps when it is told to stop."""
 
 import os

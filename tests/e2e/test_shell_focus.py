@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What a keyboard and screen reader user meets around the calculators: where the
 focus goes, what the bus says is visible, the tables' headings and notices, the
 Alt chords and the radio groups' keys."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/TextBoundary.h"
 
 #include <gtest/gtest.h>

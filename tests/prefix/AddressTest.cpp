@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "prefix/Address.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "prefix/PrefixFacts.h"
 
 #include <gtest/gtest.h>

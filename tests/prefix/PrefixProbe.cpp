@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints what the address core makes of each input line, one tab-separated
 // line per input, for compare-with-ipaddress.py to check against Python's
 // ipaddress. "split <prefix> <length> <index>" prints that row instead.

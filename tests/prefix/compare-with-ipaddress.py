@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Checks the address core against Python's ipaddress over seeded random inputs.
 
 Usage: compare-with-ipaddress.py PROBE [COUNT]
