@@ -49,12 +49,10 @@ void TGridCellStore::TBytes::Reallocate(std::size_t capacity) {
     Allocated = 0;
     return;
   }
-  const bool grows = capacity > Allocated;
   void* moved = std::realloc(Bytes, capacity);
   if (!moved) throw std::bad_alloc();
   Bytes = static_cast<char*>(moved);
   Allocated = capacity;
-  if (grows) AdviseIfLarge(Bytes, capacity);
 }
 
 void TGridCellStore::TBytes::Append(std::string_view text) {
@@ -84,7 +82,6 @@ void TGridCellStore::TColumn::Append(std::string_view text, int rowCount) {
   if (needed > bytes.Capacity()) {
     const std::size_t capacity = bytes.Capacity();
     std::size_t grown;
-    std::size_t toBeWritten = 0;  // of the grown buffer, by the rest of an estimated fill
     if (rows < expected && rows < EstimateSample) {
       grown = std::max({needed, capacity * 2, std::size_t{4096}});
       Estimated = true;
@@ -97,17 +94,12 @@ void TGridCellStore::TColumn::Append(std::string_view text, int rowCount) {
       grown = std::min(static_cast<std::size_t>(estimate), needed * MaxEstimateGrowth);
       grown = std::max({grown, needed, capacity + capacity / 8});
       Estimated = true;
-      // The margin is left out: it is written only if the texts grow.
-      toBeWritten = static_cast<std::size_t>(estimate / EstimateMargin);
     } else if (Estimated) {
       grown = needed;  // the last row of a fill sized by estimate
     } else {
       grown = std::max({needed, capacity + capacity / 2, std::size_t{256}});  // a row at a time
     }
     bytes.Reallocate(std::min(grown, MaxColumnBytes));
-    toBeWritten = std::min(toBeWritten, bytes.Capacity());
-    if (toBeWritten >= needed + LargeBufferBytes)
-      if (TBufferAdvice prefault = Prefault) prefault(bytes.Data() + needed, toBeWritten - needed);
   }
   bytes.Append(text);
   Main.Ends.push_back(static_cast<std::uint32_t>(bytes.Size()));

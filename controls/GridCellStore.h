@@ -10,11 +10,9 @@
 // row goes into a small per-column map of edited cells, which is merged back
 // into the buffer once it holds a sizeable share of the rows.
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -42,21 +40,6 @@ void MoveItem(std::vector<T>& items, int from, int to) {
 
 class TGridCellStore {
  public:
-  // Told about every text buffer of LargeBufferBytes or more just allocated
-  // or grown, so that the system can be asked to back it with large pages
-  // (touching fresh memory page by page is most of the cost of a big fill).
-  using TBufferAdvice = void (*)(void* data, std::size_t size);
-  static constexpr std::size_t LargeBufferBytes = std::size_t{2} << 20;
-  static void SetLargeBufferAdvice(TBufferAdvice advice) { LargeBufferAdvice = advice; }
-  // Told, when a fill has estimated its size, about the large part of a
-  // column's buffer that the rest of the fill will write, so that the system
-  // can fault it in ahead of the writes, on another processor.
-  static void SetPrefault(TBufferAdvice prefault) { Prefault = prefault; }
-  static void AdviseIfLarge(void* data, std::size_t size) {
-    if (size < LargeBufferBytes) return;
-    if (TBufferAdvice advice = LargeBufferAdvice) advice(data, size);
-  }
-
   TGridCellStore() = default;
   TGridCellStore(const TGridCellStore&) = delete;
   TGridCellStore& operator=(const TGridCellStore&) = delete;
@@ -120,22 +103,7 @@ class TGridCellStore {
     std::size_t Allocated = 0;
   };
 
-  // std::allocator's blocks, each large one told to LargeBufferAdvice.
-  template <typename T>
-  struct TAdvisedAllocator {
-    using value_type = T;
-    TAdvisedAllocator() = default;
-    template <typename U>
-    TAdvisedAllocator(const TAdvisedAllocator<U>&) {}
-    T* allocate(std::size_t count) {
-      T* block = std::allocator<T>().allocate(count);
-      AdviseIfLarge(block, count * sizeof(T));
-      return block;
-    }
-    void deallocate(T* block, std::size_t count) { std::allocator<T>().deallocate(block, count); }
-    friend bool operator==(const TAdvisedAllocator&, const TAdvisedAllocator&) { return true; }
-  };
-  using TEnds = std::vector<std::uint32_t, TAdvisedAllocator<std::uint32_t>>;
+  using TEnds = std::vector<std::uint32_t>;
 
   // Texts back to back; Ends[r] is the end of row r's text.
   struct TRun {
@@ -173,9 +141,6 @@ class TGridCellStore {
 
   void Fit(TColumn& column) const;
   void SetTextElsewhere(int col, int row, std::string_view utf8);
-
-  static inline std::atomic<TBufferAdvice> LargeBufferAdvice = nullptr;
-  static inline std::atomic<TBufferAdvice> Prefault = nullptr;
 
   std::vector<TColumn> Columns;
   int Rows = 0;

@@ -15,19 +15,19 @@ TGridRect CopiedCells(const TGridRect& selection, int colCount, int rowCount, in
   return copied;
 }
 
-std::string GridCopyText(const TGridCellStore& cells, const TGridRect& copied, int fixedCols, int fixedRows,
+std::string GridCopyText(const TAppendCellText& cells, const TGridRect& copied, int fixedCols, int fixedRows,
                          TCopyModes modes) {
   std::string text;
   auto appendLine = [&](int row) {
     if (modes & cmFixedCols) {
       for (int col = 0; col < fixedCols; ++col) {
-        text += cells.Text(col, row);
+        cells(col, row, text);
         text += '\t';
       }
     }
     for (int col = copied.Left; col <= copied.Right; ++col) {
       if (col > copied.Left) text += '\t';
-      text += cells.Text(col, row);
+      cells(col, row, text);
     }
     text += "\r\n";
   };

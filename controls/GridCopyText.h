@@ -2,6 +2,7 @@
 #pragma once
 // The text a grid puts on the clipboard for its selection: one line per row,
 // cells separated by tabs, every line ended by CR LF.
+#include <functional>
 #include <string>
 
 #include "controls/GridCellStore.h"
@@ -19,7 +20,10 @@ using TCopyModes = unsigned;
 TGridRect CopiedCells(const TGridRect& selection, int colCount, int rowCount, int fixedCols, int fixedRows,
                       TCopyModes modes);
 
+// Appends the text of cell (col, row) to `out`.
+using TAppendCellText = std::function<void(int col, int row, std::string& out)>;
+
 // The clipboard text for `copied` (from CopiedCells). An empty cell keeps its
 // tabs, so columns never shift.
-std::string GridCopyText(const TGridCellStore& cells, const TGridRect& copied, int fixedCols, int fixedRows,
+std::string GridCopyText(const TAppendCellText& cells, const TGridRect& copied, int fixedCols, int fixedRows,
                          TCopyModes modes);

@@ -62,25 +62,6 @@ bool TTextShape::Fits(std::string_view utf8) const {
   return differ == 0;
 }
 
-bool TTextShapes::Add(std::string_view utf8) {
-  if (Overflowed) return false;
-  if (utf8.empty() || LastShape.Fits(utf8)) return true;
-  const TTextShape shape = TTextShape::Of(utf8);
-  if (!shape.Exists()) {
-    Overflowed = true;
-    return false;
-  }
-  if (!Representatives.Find(shape)) {
-    if (Representatives.Size() >= MaxShapes) {
-      Overflowed = true;
-      return false;
-    }
-    Representatives.Insert(shape, utf8);
-  }
-  LastShape = shape;
-  return true;
-}
-
 std::uint64_t TTextShape::Hash() const {
   std::uint64_t hash = Length;
   for (const std::uint64_t word : Words) hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;

@@ -64,12 +64,6 @@ class TShapeMap {
     }
     Slots[SlotOf(Slots, shape)] = {shape, value};
   }
-  std::size_t Size() const { return Count; }
-  template <typename Visit>
-  void ForEach(Visit&& visit) const {
-    for (const TSlot& slot : Slots)
-      if (slot.Shape.Exists()) visit(slot.Value);
-  }
 
  private:
   struct TSlot {
@@ -88,29 +82,6 @@ class TShapeMap {
   std::size_t Count = 0;
 };
 
-// One text of each shape among many: a column of millions of numbers reduces
-// to a few dozen texts, which is all there is to measure when the font lays
-// out every digit alike (see TTextWidthCache::WidthFollowsShape).
-class TTextShapes {
- public:
-  static constexpr std::size_t MaxShapes = 4096;
-
-  // False, and the texts no longer reduced, once a text has no shape or there
-  // are more than MaxShapes of them. Empty texts are left out.
-  bool Add(std::string_view utf8);
-  bool Reduced() const { return !Overflowed; }
-  // Calls visit(text) once for each shape.
-  template <typename Visit>
-  void ForEach(Visit&& visit) const {
-    Representatives.ForEach(visit);
-  }
-
- private:
-  TTextShape LastShape;
-  TShapeMap<std::string_view> Representatives;
-  bool Overflowed = false;
-};
-
 class TTextWidthCache {
  public:
   // Measures a UTF-8 text in the font, in 1/64 pixels.
@@ -122,10 +93,6 @@ class TTextWidthCache {
 
   // The width in whole pixels, rounded half up.
   int Width(std::string_view utf8);
-  // Whether every text of this one's shape is as wide as this one: it is
-  // summed from pairs, and the digits lay out alike next to each of its
-  // characters. Once they do not, no shape decides a width any more.
-  bool WidthFollowsShape(std::string_view utf8);
 
   // How many texts have been measured so far.
   std::size_t Measurements() const { return MeasureCount; }
@@ -136,6 +103,10 @@ class TTextWidthCache {
   static constexpr std::int32_t Unknown = INT32_MIN;
   static constexpr std::int32_t Joined = INT32_MIN + 1;  // measure texts with this pair whole
 
+  // Whether every text of this one's shape is as wide as this one: it is
+  // summed from pairs, and the digits lay out alike next to each of its
+  // characters. Once they do not, no shape decides a width any more.
+  bool WidthFollowsShape(std::string_view utf8);
   int SummedWidth(std::string_view utf8);
   int MeasuredWhole(std::string_view utf8);
   std::int64_t Measure(std::string_view utf8);

@@ -8,9 +8,7 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
-#include <future>
 #include <memory>
-#include <system_error>
 #include <utility>
 
 #include "controls/GridTextWidth.h"
@@ -28,9 +26,6 @@ QFont AsMeasured(QFont font) {
   font.setResolveMask(QFont::AllPropertiesResolved);
   return font;
 }
-
-// Tables from this many rows have their columns reduced to text shapes on two threads.
-constexpr int ReducedFitRows = 50000;
 }  // namespace
 
 // Width caches for the fonts met while fitting columns.
@@ -238,82 +233,53 @@ void TSuperStringGrid::paintEvent(QPaintEvent* event) {
 
 void TSuperStringGrid::AutoSizeColumn(int ACol) {
   TFontWidths widths(this);
-  AutoSizeColumn(ACol, widths, nullptr);
+  AutoSizeColumn(ACol, widths);
 }
 
 void TSuperStringGrid::AutoSizeColumns() {
-  FitColumns();
+  TFontWidths widths(this);
+  for (int col = 0; col < ColCount(); ++col) AutoSizeColumn(col, widths);
   // Every fill of a table ends in fitting its columns: tell assistive technology here.
   StringGridFilled(this);
 }
 
-void TSuperStringGrid::FitColumns() {
-  TFontWidths widths(this);
-  const int cols = ColCount();
-  if (OnGetCellFont || RowCount() < ReducedFitRows) {
-    for (int col = 0; col < cols; ++col) AutoSizeColumn(col, widths, nullptr);
-    return;
-  }
-  // Reading every cell is most of the work: the columns are reduced to one
-  // text of each shape on two threads (the store is not written meanwhile),
-  // and only those texts are measured here.
-  std::vector<TTextShapes> shapes(static_cast<std::size_t>(cols));
-  auto reduce = [this, &shapes, cols](int first) {
-    for (int col = first; col < cols; col += 2) {
-      TTextShapes& column = shapes[static_cast<std::size_t>(col)];
-      CellStore().ForEachText(col, FixedRows(), RowCount() - 1, [&column](int, std::string_view text) { column.Add(text); });
-    }
-  };
-  std::future<void> odd;
-  try {
-    odd = std::async(std::launch::async, reduce, 1);
-  } catch (const std::system_error&) {
-    reduce(1);  // no thread to be had: all on this one
-  }
-  reduce(0);
-  if (odd.valid()) odd.get();
-  for (int col = 0; col < cols; ++col) AutoSizeColumn(col, widths, &shapes[static_cast<std::size_t>(col)]);
-}
-
-void TSuperStringGrid::AutoSizeColumn(int ACol, TFontWidths& widths, const TTextShapes* bodyShapes) {
+void TSuperStringGrid::AutoSizeColumn(int ACol, TFontWidths& widths) {
   if (ACol < 0 || ACol >= ColCount()) return;
   int width = DefaultColWidth();
-  auto fit = [&width](TTextWidthCache& cache, std::string_view text) { width = std::max(width, cache.Width(text) + 4); };
-  const int lastRow = RowCount() - 1;
-  if (OnGetCellFont) {
-    CellStore().ForEachText(ACol, 0, lastRow, [&](int row, std::string_view text) {
-      fit(widths.For(CellFont(ACol, row, IsFixed(ACol, row) ? TGridDrawState{gdFixed} : TGridDrawState{0}).Font), text);
-    });
+  TTextWidthCache& fixed = widths.For(FFixedFont);
+  TTextWidthCache& body = ACol < FixedCols() ? fixed : widths.For(font());
+  auto fit = [&](int row, std::string_view text) {
+    const TGridDrawState state = IsFixed(ACol, row) ? TGridDrawState{gdFixed} : TGridDrawState{0};
+    TTextWidthCache& cache = OnGetCellFont ? widths.For(CellFont(ACol, row, state).Font) : state ? fixed : body;
+    width = std::max(width, cache.Width(text) + 4);
+  };
+  if (const TGridRowSource* source = RowSource()) {
+    CellStore().ForEachText(ACol, 0, FixedRows() - 1, fit);
+    // The rows' texts are the source's; its widest ones stand for them all.
+    if (RowCount() > FixedRows())
+      for (const std::string& text : source->WidestTexts(ACol)) fit(FixedRows(), text);
   } else {
-    TTextWidthCache& fixed = widths.For(FFixedFont);
-    TTextWidthCache& body = ACol < FixedCols() ? fixed : widths.For(font());
-    CellStore().ForEachText(ACol, 0, FixedRows() - 1, [&](int, std::string_view text) { fit(fixed, text); });
-    bool measured = false;
-    if (bodyShapes && bodyShapes->Reduced()) {
-      bool shapesDecide = true;
-      bodyShapes->ForEach([&](std::string_view text) { shapesDecide = shapesDecide && body.WidthFollowsShape(text); });
-      if (shapesDecide) {
-        bodyShapes->ForEach([&](std::string_view text) { fit(body, text); });
-        measured = true;
-      }
-    }
-    if (!measured) CellStore().ForEachText(ACol, FixedRows(), lastRow, [&](int, std::string_view text) { fit(body, text); });
+    CellStore().ForEachText(ACol, 0, RowCount() - 1, fit);
   }
   SetColWidths(ACol, width);
 }
 
 void TSuperStringGrid::CopyToClipboard() { copy(); }
 
+TAppendCellText TSuperStringGrid::CellTexts() const {
+  return [this](int col, int row, std::string& out) { AppendCellText(col, row, out); };
+}
+
 void TSuperStringGrid::copy() {
   if (!(FEditModes & emCopy)) return;
   const TGridRect copied = CopiedCells(Selection(), ColCount(), RowCount(), FixedCols(), FixedRows(), FCopyModes);
-  ClipboardSetText(FromUtf8(GridCopyText(CellStore(), copied, FixedCols(), FixedRows(), FCopyModes)));
+  ClipboardSetText(FromUtf8(GridCopyText(CellTexts(), copied, FixedCols(), FixedRows(), FCopyModes)));
 }
 
 void TSuperStringGrid::cut() {
   if (!(FEditModes & emCut)) return;
   const TGridRect copied = CopiedCells(Selection(), ColCount(), RowCount(), FixedCols(), FixedRows(), FCopyModes);
-  const QString text = FromUtf8(GridCopyText(CellStore(), copied, FixedCols(), FixedRows(), FCopyModes));
+  const QString text = FromUtf8(GridCopyText(CellTexts(), copied, FixedCols(), FixedRows(), FCopyModes));
   if (Options() & goEditing) ClearCells(copied);
   ClipboardSetText(text);
 }

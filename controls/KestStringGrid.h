@@ -20,12 +20,14 @@
 //   grid->SetColumnAlignment(0, taRightJustify);
 //   grid->SetCells(0, 0, "Decimal");              // row 0 holds the headings
 //
-//   // A big fill: set the row count once, then write the rows top to bottom
-//   // (a refill of the same row count is as cheap). The UTF-8 setters
-//   // (SetCellsUtf8, SetRowUtf8) take any std::string_view and make no QString.
+//   // A long table: rows that are a function of their number come from a
+//   // row source (controls/GridRowSource.h), which holds no text per row.
+//   grid->SetRowSource(std::make_shared<TLookupSource>(from, to));
+//   grid->AutoSizeColumns();                      // widest text + 4, at least DefaultColWidth
+//
+//   // Other tables store their texts: set the row count, then the cells.
 //   grid->SetRowCount(rows + 1);
 //   for (int row = 1; row <= rows; ++row) grid->SetRowUtf8(row, {decimal, hex, binary, octal});
-//   grid->AutoSizeColumns();                      // widest text + 4, at least DefaultColWidth
 //
 //   grid->CopyToClipboard();                      // what the copy buttons call
 //
@@ -46,8 +48,6 @@ enum TEditMode : unsigned { emClear = 1u << 0, emCopy = 1u << 1, emCut = 1u << 2
 using TEditModes = unsigned;
 
 // The font a cell is drawn in, with its colour.
-class TTextShapes;
-
 struct TCellFont {
   QFont Font;
   QColor Color;
@@ -84,7 +84,8 @@ class TSuperStringGrid : public TStringGrid {
   void SetColumnAlignment(int ACol, TAlignment Alignment);
 
   // Makes a column as wide as its widest text plus 4 pixels, each text in the
-  // font its cell is drawn in, and never narrower than DefaultColWidth.
+  // font its cell is drawn in, and never narrower than DefaultColWidth. With a
+  // row source, the source's widest texts stand for the rows below the fixed ones.
   void AutoSizeColumn(int ACol);
   void AutoSizeColumns();
 
@@ -133,9 +134,8 @@ class TSuperStringGrid : public TStringGrid {
   TCellFont CellFont(int ACol, int ARow, TGridDrawState AState);
   // The text's place in the cell; with `grow` the row and column first grow to fit it.
   QRect TextRect(int ACol, int ARow, const QRect& ARect, const QString& text, const QFont& font, bool grow);
-  // With `bodyShapes`, the shapes of the column's texts below the fixed rows.
-  void FitColumns();
-  void AutoSizeColumn(int ACol, TFontWidths& widths, const TTextShapes* bodyShapes);
+  void AutoSizeColumn(int ACol, TFontWidths& widths);
+  TAppendCellText CellTexts() const;
   bool IsRowHeading(int ACol, int ARow, int Y) const;
   bool IsColHeading(int ACol, int ARow, int X) const;
   void SetPressedDrawn(bool drawn);

@@ -9,15 +9,9 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
-#include <cstdint>
-#include <system_error>
-#include <thread>
+#include <limits>
+#include <stdexcept>
 #include <utility>
-
-#ifdef __linux__
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 #include "controls/KestStringGridAccessible.h"
 
@@ -27,50 +21,14 @@ constexpr int SizingMargin = 3;
 constexpr int InitialColCount = 5;
 constexpr int InitialRowCount = 5;
 
-// A big fill writes hundreds of megabytes into fresh memory, and faulting it
-// in page by page costs more than the fill itself; large pages need a few
-// hundred faults instead of tens of thousands.
-void AdviseLargePages(void* data, std::size_t size) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  static const std::uintptr_t page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
-  const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(page - 1);
-  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#else
-  (void)data;
-  (void)size;
-#endif
-}
-
-// Zeroing fresh pages is a large part of a big fill: a thread of its own
-// faults them in while the fill writes the first ones. Should the buffer be
-// freed or moved meanwhile, the call fails or faults in memory that is about
-// to be used, which does no harm.
-void PrefaultPages(void* data, std::size_t size) {
-#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-  static const std::uintptr_t page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) & ~(page - 1);
-  const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(page - 1);
-  if (end <= begin) return;
-  try {
-    std::thread([begin, end] { madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE); }).detach();
-  } catch (const std::system_error&) {
-    // No thread to be had: the fill faults the pages in itself.
-  }
-#else
-  (void)data;
-  (void)size;
-#endif
-}
 }  // namespace
 
 TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   InstallStringGridAccessibility();
-  TGridCellStore::SetLargeBufferAdvice(&AdviseLargePages);
-  TGridCellStore::SetPrefault(&PrefaultPages);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   FCells.SetSize(InitialColCount, InitialRowCount);
+  FRowCount = InitialRowCount;
   FColWidths.assign(InitialColCount, FDefaultColWidth);
   verticalScrollBar()->setSingleStep(1);
   horizontalScrollBar()->setSingleStep(1);
@@ -80,8 +38,30 @@ TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 TStringGrid::~TStringGrid() = default;
 
 QString TStringGrid::Cells(int ACol, int ARow) const {
-  const std::string_view text = FCells.Text(ACol, ARow);
+  const std::string text = CellsUtf8(ACol, ARow);
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void TStringGrid::AppendCellText(int ACol, int ARow, std::string& out) const {
+  if (FRowSource && ARow >= FFixedRows && ACol >= 0 && ACol < ColCount() &&
+      static_cast<TGridRowNumber>(ARow - FFixedRows) <= FRowSource->LastRow())
+    FRowSource->AppendText(static_cast<TGridRowNumber>(ARow - FFixedRows), ACol, out);
+  else
+    out += FCells.Text(ACol, ARow);
+}
+
+void TStringGrid::SetRowSource(std::shared_ptr<const TGridRowSource> source) {
+  int rowCount = RowCount();
+  if (source) {
+    const TGridRowNumber last = source->LastRow();
+    if (last >= static_cast<TGridRowNumber>(std::numeric_limits<int>::max() - FFixedRows))
+      throw std::length_error("Too many rows for a grid.");
+    rowCount = FFixedRows + static_cast<int>(last) + 1;
+  }
+  // The rows below the fixed ones lose their stored texts either way.
+  FCells.SetSize(ColCount(), FFixedRows);
+  FRowSource = std::move(source);
+  ChangeSize(ColCount(), rowCount);
 }
 
 void TStringGrid::SetCells(int ACol, int ARow, const QString& text) {
@@ -89,7 +69,11 @@ void TStringGrid::SetCells(int ACol, int ARow, const QString& text) {
   SetCellsUtf8(ACol, ARow, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-std::string_view TStringGrid::CellsUtf8(int ACol, int ARow) const { return FCells.Text(ACol, ARow); }
+std::string TStringGrid::CellsUtf8(int ACol, int ARow) const {
+  std::string text;
+  AppendCellText(ACol, ARow, text);
+  return text;
+}
 
 void TStringGrid::SetCellsUtf8(int ACol, int ARow, std::string_view text) {
   FCells.SetText(ACol, ARow, text);
@@ -126,7 +110,9 @@ void TStringGrid::SetRowCount(int count) {
 void TStringGrid::ChangeSize(int colCount, int rowCount) {
   const int oldColCount = ColCount();
   const int oldRowCount = RowCount();
-  FCells.SetSize(colCount, rowCount);
+  // With a row source only the fixed rows have stored texts.
+  FCells.SetSize(colCount, FRowSource ? std::min(rowCount, FFixedRows) : rowCount);
+  FRowCount = rowCount;
   FColWidths.resize(static_cast<std::size_t>(colCount), FDefaultColWidth);
   FRowHeights.erase(FRowHeights.lower_bound(rowCount), FRowHeights.end());
   ClampCurrent();
@@ -150,6 +136,7 @@ void TStringGrid::SetFixedCols(int count) {
 void TStringGrid::SetFixedRows(int count) {
   if (count < 0 || count >= RowCount() || count == FFixedRows) return;
   FFixedRows = count;
+  if (FRowSource) FCells.SetSize(ColCount(), count);
   FCurrent.Y = FAnchor.Y = count;
   ClampCurrent();
   UpdateScrollBars();
@@ -442,6 +429,8 @@ void TStringGrid::MoveColumn(int FromIndex, int ToIndex) {
 }
 
 void TStringGrid::MoveRow(int FromIndex, int ToIndex) {
+  // A row source's rows stay in the order of their numbers.
+  if (FRowSource) return;
   if (FromIndex < 0 || FromIndex >= RowCount() || ToIndex < 0 || ToIndex >= RowCount() || FromIndex == ToIndex)
     return;
   const int lo = std::min(FromIndex, ToIndex);

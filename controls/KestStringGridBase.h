@@ -15,10 +15,13 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "controls/GridCellStore.h"
+#include "controls/GridRowSource.h"
 
 class QPainter;
 
@@ -60,20 +63,29 @@ class TStringGrid : public QAbstractScrollArea {
   ~TStringGrid() override;
 
   // Cell texts. Outside the grid a text reads as empty and writing does nothing.
+  // With a row source the rows below the fixed ones read from it.
   QString Cells(int ACol, int ARow) const;
   void SetCells(int ACol, int ARow, const QString& text);
-  // The same as UTF-8 bytes, without a QString per cell, for big fills.
-  std::string_view CellsUtf8(int ACol, int ARow) const;
+  // The same as UTF-8 bytes.
+  std::string CellsUtf8(int ACol, int ARow) const;
+  // Appends the cell's text to `out`.
+  void AppendCellText(int ACol, int ARow, std::string& out) const;
   void SetCellsUtf8(int ACol, int ARow, std::string_view text);
   // Writes the cells of row ARow from column 0 on.
   void SetRowUtf8(int ARow, std::initializer_list<std::string_view> texts);
   // The bytes held for the cells.
   std::size_t CellBytes() const { return FCells.AllocatedBytes(); }
 
+  // Makes the rows below the fixed ones those of `source` (null: the stored
+  // texts again, emptied, in as many rows); the row count follows it. Throws
+  // std::length_error for more rows than the grid can number.
+  void SetRowSource(std::shared_ptr<const TGridRowSource> source);
+  const TGridRowSource* RowSource() const { return FRowSource.get(); }
+
   int ColCount() const { return FCells.ColCount(); }
   // At least 1; fewer columns than fixed ones reduce FixedCols.
   void SetColCount(int count);
-  int RowCount() const { return FCells.RowCount(); }
+  int RowCount() const { return FRowCount; }
   // At least 1; fewer rows than fixed ones reduce FixedRows.
   void SetRowCount(int count);
   int FixedCols() const { return FFixedCols; }
@@ -121,7 +133,7 @@ class TStringGrid : public QAbstractScrollArea {
   TGridCoord MouseCoord(int X, int Y) const;
 
   // Moves a column or row, with its texts and size, to another index; those
-  // in between shift by one.
+  // in between shift by one. Rows do not move while there is a row source.
   void MoveColumn(int FromIndex, int ToIndex);
   void MoveRow(int FromIndex, int ToIndex);
 
@@ -188,6 +200,8 @@ class TStringGrid : public QAbstractScrollArea {
   int RowSizingIndex(int Y) const;
 
   TGridCellStore FCells;
+  std::shared_ptr<const TGridRowSource> FRowSource;
+  int FRowCount = 0;
   int FFixedCols = 1;
   int FFixedRows = 1;
   int FDefaultColWidth = 64;

@@ -5,23 +5,18 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QToolButton>
+#include <memory>
 
 #include "controls/ClipboardButton.h"
 #include "controls/ConfirmLargeRange.h"
 #include "controls/KestLabel.h"
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
-#include "controls/RangeFillLock.h"
 #include "platform/Application.h"
 #include "platform/Hint.h"
 #include "platform/Shell.h"
 #include "radix/LookupRows.h"
 #include "radix/RadixerCalculator.h"
-
-namespace {
-// Rows filled between two looks at pending events, so the window keeps painting.
-constexpr int RowsPerMessageCheck = 500;
-}  // namespace
 
 void TRadixerCalculator::CreateBaseLookupPage() {
   QWidget* page = BaseLookupTabSheet;
@@ -110,25 +105,9 @@ void TRadixerCalculator::RadixerPageControlChange(QObject*) {
 void TRadixerCalculator::BaseLookupTableClipboardButtonClick(QObject*) { LookupStringGrid->CopyToClipboard(); }
 
 void TRadixerCalculator::FillLookupTable() {
-  if (LookupFilling || !LookupTableStale || RadixerPageControl->currentWidget() != BaseLookupTabSheet || Loading)
-    return;
-  const QScopedValueRollback<bool> filling(LookupFilling, true);
-  const TBusyCursor busy;
-  ProcessMessages();
-  TRangeFillLock locked(HexLookupFromSpinEdit, HexLookupToSpinEdit);
-
-  const std::int32_t from = HexLookupFromSpinEdit->Value();
-  const std::int32_t to = HexLookupToSpinEdit->Value();
-  LookupStringGrid->SetRowCount(LookupRowCount(from, to));
-  int row = 1;
-  TLookupRowText texts;
-  for (const TLookupBand& band : LookupBands(from, to)) {
-    for (std::int64_t n = band.Low; n <= band.High; ++n) {
-      texts.Format(static_cast<std::int32_t>(n), band);
-      LookupStringGrid->SetRowUtf8(row++, {texts.Decimal(), texts.Hexadecimal(), texts.Binary(), texts.Octal()});
-      if (!band.First && row % RowsPerMessageCheck == 0) locked.ProcessMessages();
-    }
-  }
+  if (!LookupTableStale || RadixerPageControl->currentWidget() != BaseLookupTabSheet || Loading) return;
+  LookupStringGrid->SetRowSource(std::make_shared<TRowSourceOf<TLookupRows>>(
+      TLookupRows(HexLookupFromSpinEdit->Value(), HexLookupToSpinEdit->Value())));
   LookupStringGrid->AutoSizeColumns();
   LookupTableStale = false;
 }

@@ -6,12 +6,11 @@
 #include <charconv>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 std::vector<TLookupBand> LookupBands(std::int32_t from, std::int32_t to) {
-  static constexpr TLookupBand Bands[] = {{0, 15, 1, 4, 2, true},
-                                          {16, 255, 2, 8, 3, false},
-                                          {256, 65535, 4, 16, 6, false},
-                                          {65536, 2147483647, 8, 32, 11, false}};
+  static constexpr TLookupBand Bands[] = {
+      {0, 15, 1, 4, 2}, {16, 255, 2, 8, 3}, {256, 65535, 4, 16, 6}, {65536, 2147483647, 8, 32, 11}};
   std::vector<TLookupBand> bands;
   for (TLookupBand band : Bands) {
     band.Low = std::max(band.Low, from);
@@ -56,4 +55,31 @@ void TLookupRowText::Format(std::int32_t n, const TLookupBand& band) {
   HexLength = static_cast<std::size_t>(band.HexDigits);
   BinLength = static_cast<std::size_t>(band.BinDigits);
   OctLength = static_cast<std::size_t>(band.OctDigits);
+}
+
+TLookupRows::TLookupRows(std::int32_t from, std::int32_t to)
+    : From(from),
+      Last(static_cast<std::uint32_t>(std::max(0, LookupRowCount(from, to) - 2))),
+      Bands(LookupBands(from, to)) {}
+
+void TLookupRows::AppendText(std::uint32_t row, int column, std::string& out) const {
+  const auto n = static_cast<std::int32_t>(From + std::int64_t{row});
+  for (const TLookupBand& band : Bands) {
+    if (n > band.High) continue;
+    TLookupRowText texts;
+    texts.Format(n, band);
+    const std::string_view text[] = {texts.Decimal(), texts.Hexadecimal(), texts.Binary(), texts.Octal()};
+    if (column >= 0 && column < Columns) out += text[column];
+    return;
+  }
+}
+
+std::vector<std::string> TLookupRows::WidestTexts(int column) const {
+  std::vector<std::string> texts;
+  for (const TLookupBand& band : Bands) {
+    std::string text;
+    AppendText(static_cast<std::uint32_t>(band.High - From), column, text);
+    texts.push_back(std::move(text));
+  }
+  return texts;
 }

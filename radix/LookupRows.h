@@ -4,6 +4,7 @@
 // hexadecimal, binary and octal, the digit counts growing with the numbers.
 #include <cstdint>
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,8 +15,6 @@ struct TLookupBand {
   int HexDigits;
   int BinDigits;
   int OctDigits;
-  // The band of the smallest numbers (up to 15), during whose fill no events are processed.
-  bool First;
 };
 
 // The bands of From..To in fill order; bands without numbers of the range are left out.
@@ -47,4 +46,26 @@ class TLookupRowText {
   std::size_t HexLength = 0;
   std::size_t BinLength = 0;
   std::size_t OctLength = 0;
+};
+
+// The rows of the table for From..To, row 0 holding From, each made on demand.
+class TLookupRows {
+ public:
+  static constexpr int Columns = 4;
+
+  // Throws as LookupRowCount does.
+  TLookupRows(std::int32_t from, std::int32_t to);
+
+  std::uint32_t LastRow() const { return Last; }
+  // Appends the text of `column` (decimal, hexadecimal, binary, octal) of
+  // `row` (at most LastRow) to `out`.
+  void AppendText(std::uint32_t row, int column, std::string& out) const;
+  // The texts of each band's highest number: in a font whose digits are
+  // equally wide, none of the column's texts is wider than all of these.
+  std::vector<std::string> WidestTexts(int column) const;
+
+ private:
+  std::int32_t From;
+  std::uint32_t Last;
+  std::vector<TLookupBand> Bands;
 };

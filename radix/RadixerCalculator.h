@@ -134,8 +134,4 @@ class TRadixerCalculator : public QWidget {
   void InitLookupTable();
 
   const bool& Loading;
-  // True while FillLookupTable runs. A fill lets pending events run; one of
-  // them (a page change, the window's activation) must not start a second fill
-  // inside the first, which would enable the range fields half-way.
-  bool LookupFilling = false;
 };

@@ -18,7 +18,6 @@ class QToolButton;
 class TBetterSpinEdit;
 class TIPAddressEdit;
 class TRadioGroup;
-class TRangeFillLock;
 class TSuperStringGrid;
 class TValueComboBox;
 
@@ -141,14 +140,9 @@ class TSubnetCalculator : public QWidget {
   void InitSubnetHostTable();
   TSubnetTableInputs SubnetTableInputs() const;
   void FillSubnetHostTable();
-  // Writes the rows for `inputs`; false when the inputs changed while pending
-  // messages were processed, which ends the writing.
-  bool FillSubnetHostRows(const TSubnetTableInputs& inputs, TRangeFillLock& lock);
   std::array<TValueComboBox*, 5> SubnetLists() const;
   std::array<TValueComboBox*, 4> SupernetLists() const;
 
   const bool& Loading;
   QAction* OptionsAllow1SubnetBitItem;
-  // True while FillSubnetHostTable runs.
-  bool SubnetTableFilling = false;
 };

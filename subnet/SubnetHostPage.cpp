@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "controls/ClipboardButton.h"
 #include "controls/ConfirmLargeRange.h"
@@ -14,16 +15,10 @@
 #include "controls/KestIPAddrEdit.h"
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
-#include "controls/RangeFillLock.h"
 #include "platform/Application.h"
 #include "platform/Hint.h"
 #include "subnet/SubnetCalculator.h"
 #include "subnet/SubnetTable.h"
-
-namespace {
-// Rows written between two looks at pending messages.
-constexpr int RowsPerMessageCheck = 500;
-}  // namespace
 
 void TSubnetCalculator::CreateSubnetHostPage() {
   auto* page = SubnetHostTabSheet;
@@ -112,40 +107,13 @@ void TSubnetCalculator::UpdateSubnetHostTable() {
     SubnetTableStale = true;
   }
   if (!SubnetTableStale || IPSubnetPageControl->currentWidget() != SubnetHostTabSheet || Loading) return;
-  // A fill further up the stack is processing messages: it notices the new
-  // inputs, stops, and fills the table again from them.
-  if (SubnetTableFilling) return;
   FillSubnetHostTable();
 }
 
 void TSubnetCalculator::FillSubnetHostTable() {
-  const TBusyCursor busy;
-  const QScopedValueRollback<bool> filling(SubnetTableFilling, true);
-  TRangeFillLock locked(SubnetFromSpinEdit, SubnetToSpinEdit);
-  // Inputs changed while messages were processed: fill again from the new
-  // ones, unless the page has been left meanwhile (the table then stays stale).
-  while (!FillSubnetHostRows(SubnetTableInputs(), locked))
-    if (IPSubnetPageControl->currentWidget() != SubnetHostTabSheet || Loading) return;
+  SubnetHostStringGrid->SetRowSource(std::make_shared<TRowSourceOf<TSubnetTableRows>>(SubnetTableInputs()));
   SubnetHostStringGrid->AutoSizeColumns();
   SubnetTableStale = false;
-}
-
-bool TSubnetCalculator::FillSubnetHostRows(const TSubnetTableInputs& inputs, TRangeFillLock& lock) {
-  TSuperStringGrid* grid = SubnetHostStringGrid;
-  const int rows = inputs.To - inputs.From + 1;
-  // Drop the previous rows first, so that their texts are not kept beside the new ones.
-  grid->SetRowCount(2);
-  grid->SetRowCount(rows + 1);
-  TSubnetTableRows texts(inputs);
-  for (int row = 1; row <= rows; ++row) {
-    grid->SetRowUtf8(row, {texts.Number(), texts.SubnetID(), texts.HostRange(), texts.Broadcast()});
-    texts.Next();
-    if (row % RowsPerMessageCheck == 0) {
-      lock.ProcessMessages();
-      if (SubnetTableInputs() != inputs) return false;
-    }
-  }
-  return true;
 }
 
 void TSubnetCalculator::SubnetSpinEditChange(QObject* sender) {

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 
 #include "subnet/SubnetMath.h"
 
@@ -18,69 +17,87 @@ std::string SubnetNumberHint(const TSubnetNumberBounds& bounds) {
 }
 
 namespace {
-// Subnets of 4 to 256 addresses lie in one /24 network with their hosts; smaller
-// ones have a host range that reaches into the neighbouring subnets.
-bool SharesPrefix(std::uint32_t step) { return step >= 4 && step <= 256; }
+// An address with every octet at the most digits it has among the addresses
+// first, first + step, ... first + (count - 1) * step. Below its lowest
+// changing bit (step is a power of two) an octet keeps first's bits; an octet
+// under the same higher octets all along goes no higher than in the last
+// address; any other octet wraps, so it reaches its highest value.
+std::uint32_t WidestAddress(std::uint32_t first, std::uint32_t step, std::uint32_t count) {
+  const std::uint32_t last = first + (count - 1) * step;
+  const std::uint32_t fixedBits = step - 1;
+  std::uint32_t widest = 0;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    const std::uint32_t octetMask = 0xFFu << shift;
+    const std::uint32_t higher = shift == 24 ? 0 : ~0u << (shift + 8);
+    std::uint32_t octet;
+    if ((first & higher) == (last & higher))
+      octet = last & octetMask;
+    else
+      octet = (octetMask & ~fixedBits) | (first & octetMask & fixedBits);
+    widest |= octet;
+  }
+  return widest;
+}
+
+void AppendAddress(std::string& out, std::uint32_t address) {
+  char text[16];
+  out.append(text, WriteDottedDecimal(text, address));
+}
 }  // namespace
 
 TSubnetTableRows::TSubnetTableRows(const TSubnetTableInputs& inputs)
-    : SubnetNumber(inputs.From), Step(std::uint32_t{1} << std::clamp(inputs.HostBits, 0, 31)) {
+    : From(inputs.From),
+      Last(static_cast<std::uint32_t>(std::max<std::int64_t>(0, std::int64_t{inputs.To} - inputs.From))),
+      Step(std::uint32_t{1} << std::clamp(inputs.HostBits, 0, 31)) {
   // Unsigned arithmetic: the bounds keep every listed subnet inside the class network.
-  Subnet = inputs.Network + static_cast<std::uint32_t>(inputs.From) * Step;
-  CountUp();
-  Format();
+  First = inputs.Network + static_cast<std::uint32_t>(inputs.From) * Step;
 }
 
-void TSubnetTableRows::Next() {
-  ++SubnetNumber;
-  Subnet += Step;
-  CountUp();
-  Format();
-}
-
-void TSubnetTableRows::CountUp() {
-  const int end = static_cast<int>(Digits.size());
-  if (SubnetNumber <= 0 || DigitsStart == 0) {
-    // The first row, or a negative number: written whole.
-    char text[24];
-    const int length = static_cast<int>(std::to_chars(text, text + sizeof text, SubnetNumber).ptr - text);
-    DigitsStart = end - length;
-    std::copy_n(text, length, Digits.data() + DigitsStart);
-    return;
-  }
-  int digit = end - 1;
-  for (; digit >= DigitsStart && Digits[static_cast<std::size_t>(digit)] == '9'; --digit)
-    Digits[static_cast<std::size_t>(digit)] = '0';
-  if (digit < DigitsStart)
-    Digits[static_cast<std::size_t>(--DigitsStart)] = '1';
-  else
-    ++Digits[static_cast<std::size_t>(digit)];
-}
-
-void TSubnetTableRows::Format() {
-  const std::uint32_t broadcast = Subnet + (Step - 1);
-  char* out = Buffer.data();
-  Starts[0] = 0;
-  out = std::copy(Digits.begin() + DigitsStart, Digits.end(), out);
-  Starts[1] = static_cast<int>(out - Buffer.data());
-  auto write = [this, &out](std::uint32_t address) {
-    if (!SharesPrefix(Step)) {
-      out = WriteDottedDecimal(out, address);
-      return;
+void TSubnetTableRows::AppendText(std::uint32_t row, int column, std::string& out) const {
+  const std::uint32_t subnet = First + row * Step;
+  const std::uint32_t broadcast = subnet + (Step - 1);
+  switch (column) {
+    case 0: {
+      char text[24];
+      out.append(text, std::to_chars(text, text + sizeof text, From + row).ptr);
+      break;
     }
-    std::memcpy(out, Prefix.data(), Prefix.size());  // whole, then cut to its length
-    out = WriteDecimalOctet(out + PrefixLength, static_cast<std::uint8_t>(address));
-  };
-  if (SharesPrefix(Step) && (PrefixLength == 0 || (Subnet >> 8) != PrefixNetwork)) {
-    PrefixNetwork = Subnet >> 8;
-    PrefixLength = static_cast<int>(WriteDottedDecimal(Prefix.data(), Subnet & ~0xFFu) - Prefix.data()) - 1;
+    case 1:
+      AppendAddress(out, subnet);
+      break;
+    case 2:
+      AppendAddress(out, subnet + 1);
+      out += " - ";
+      AppendAddress(out, broadcast - 1);
+      break;
+    case 3:
+      AppendAddress(out, broadcast);
+      break;
+    default:
+      break;
   }
-  write(Subnet);
-  Starts[2] = static_cast<int>(out - Buffer.data());
-  write(Subnet + 1);
-  out = std::copy_n(" - ", 3, out);
-  write(broadcast - 1);
-  Starts[3] = static_cast<int>(out - Buffer.data());
-  write(broadcast);
-  Starts[4] = static_cast<int>(out - Buffer.data());
+}
+
+std::vector<std::string> TSubnetTableRows::WidestTexts(int column) const {
+  std::vector<std::string> texts(3);
+  AppendText(0, column, texts[0]);
+  AppendText(Last, column, texts[1]);
+  const std::uint32_t count = Last + 1;
+  switch (column) {
+    case 1:
+      AppendAddress(texts[2], WidestAddress(First, Step, count));
+      break;
+    case 2:
+      AppendAddress(texts[2], WidestAddress(First + 1, Step, count));
+      texts[2] += " - ";
+      AppendAddress(texts[2], WidestAddress(First + Step - 2, Step, count));
+      break;
+    case 3:
+      AppendAddress(texts[2], WidestAddress(First + Step - 1, Step, count));
+      break;
+    default:
+      texts.pop_back();  // the numbers grow along the rows: the last is the longest
+      break;
+  }
+  return texts;
 }

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The subnet and host table: the subnet numbers it may list and the texts of its rows.
-#include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
+#include <vector>
 
 struct TSubnetNumberBounds {
   std::int32_t Lowest;
@@ -26,40 +25,27 @@ struct TSubnetTableInputs {
   friend bool operator==(const TSubnetTableInputs&, const TSubnetTableInputs&) = default;
 };
 
-// The texts of the rows for subnet numbers From, From + 1, ... one after
-// another: the number, the subnet ID, the host range and the broadcast.
-// Subnet n starts at Network + n * 2^HostBits.
+// The texts of the rows for subnet numbers From to To, row 0 holding subnet
+// From: the number, the subnet ID, the host range and the broadcast. Subnet
+// n starts at Network + n * 2^HostBits. Any row's texts are made on demand.
 class TSubnetTableRows {
  public:
+  static constexpr int Columns = 4;
+
   explicit TSubnetTableRows(const TSubnetTableInputs& inputs);
 
-  std::string_view Number() const { return Text(0); }
-  std::string_view SubnetID() const { return Text(1); }
-  std::string_view HostRange() const { return Text(2); }
-  std::string_view Broadcast() const { return Text(3); }
-  // Moves on to the next subnet number.
-  void Next();
+  // To - From (0 when To is below From).
+  std::uint32_t LastRow() const { return Last; }
+  // Appends the text of `column` (0 to 3) of `row` (at most LastRow) to `out`.
+  void AppendText(std::uint32_t row, int column, std::string& out) const;
+  // Texts at least as wide as every text of `column` in a font whose digits
+  // are equally wide: the first and last rows' texts and, for the addresses,
+  // one with each octet at the most digits it reaches in the rows.
+  std::vector<std::string> WidestTexts(int column) const;
 
  private:
-  std::string_view Text(int column) const {
-    return {Buffer.data() + Starts[column], static_cast<std::size_t>(Starts[column + 1] - Starts[column])};
-  }
-  void Format();
-  void CountUp();
-
-  std::int64_t SubnetNumber;
-  std::uint32_t Subnet;  // the subnet ID
+  std::int64_t From;
+  std::uint32_t Last;
+  std::uint32_t First;  // the subnet ID of row 0
   std::uint32_t Step;
-  // The subnet number's digits at the end of Digits, from DigitsStart on:
-  // counted up in place, as consecutive rows mostly change the last digit only.
-  std::array<char, 24> Digits;
-  int DigitsStart = 0;
-  // "a.b.c." of the current /24 network, which holds all four addresses of a
-  // row when Step is 4 to 256.
-  std::uint32_t PrefixNetwork = 0;
-  std::array<char, 16> Prefix{};
-  int PrefixLength = 0;
-  // The four texts back to back; text i runs from Starts[i] to Starts[i + 1].
-  std::array<char, 96> Buffer;
-  std::array<int, 5> Starts;
 };

@@ -150,26 +150,6 @@ TEST(GridCellStore, AgreesWithAPlainModelUnderRandomEdits) {
   ExpectSame(store, model, "end");
 }
 
-std::vector<std::size_t> PrefaultSizes;
-
-TEST(GridCellStore, AFillHasTheRestOfItsTextFaultedInAheadButNotTheMargin) {
-  TGridCellStore::SetPrefault([](void*, std::size_t size) { PrefaultSizes.push_back(size); });
-  const int rows = 400000;
-  const std::string text(30, 'x');
-  TGridCellStore store;
-  store.SetSize(2, rows);
-  for (int row = 0; row < rows; ++row) {
-    store.SetText(0, row, text);
-    store.SetText(1, row, "1");  // too small a column to be worth it
-  }
-  TGridCellStore::SetPrefault(nullptr);
-  ASSERT_EQ(PrefaultSizes.size(), 1u);
-  const std::size_t total = text.size() * rows;
-  EXPECT_LE(PrefaultSizes[0], total);
-  EXPECT_GE(PrefaultSizes[0], total * 9 / 10);
-  EXPECT_EQ(store.Text(0, rows - 1), text);
-}
-
 TEST(GridCellStore, HoldsABigTableInLittleMoreThanItsText) {
   // Four columns as in the largest subnet table: the texts plus four bytes of
   // offset per cell, with no slack left once every column is filled.

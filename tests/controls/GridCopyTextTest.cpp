@@ -7,6 +7,10 @@
 #include <vector>
 
 namespace {
+TAppendCellText TextsOf(const TGridCellStore& cells) {
+  return [&cells](int col, int row, std::string& out) { out += cells.Text(col, row); };
+}
+
 // The subnet table's layout: one fixed column, one fixed row; row 3 has an
 // empty host range.
 void FillSubnetTable(TGridCellStore& cells) {
@@ -55,7 +59,7 @@ TEST(GridCopyText, FollowsTheCopyModes) {
   FillSubnetTable(cells);
   for (const auto& c : cases) {
     const TGridRect copied = CopiedCells(c.Selection, 4, 4, 1, 1, c.Modes);
-    EXPECT_EQ(GridCopyText(cells, copied, 1, 1, c.Modes), c.Expected) << c.Name;
+    EXPECT_EQ(GridCopyText(TextsOf(cells), copied, 1, 1, c.Modes), c.Expected) << c.Name;
   }
 }
 
@@ -67,7 +71,7 @@ TEST(GridCopyText, WithoutFixedColumnsLinesStartWithTheSelection) {
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col < 2; ++col) cells.SetText(col, row, texts[row][col]);
   const TCopyModes modes = cmFixedCols | cmFixedRows;
-  EXPECT_EQ(GridCopyText(cells, CopiedCells({0, 1, 1, 2}, 2, 3, 0, 1, modes), 0, 1, modes),
+  EXPECT_EQ(GridCopyText(TextsOf(cells), CopiedCells({0, 1, 1, 2}, 2, 3, 0, 1, modes), 0, 1, modes),
             "Decimal\tHexadecimal\r\n15\tF\r\n16\t10\r\n");
 }
 
@@ -76,7 +80,7 @@ TEST(GridCopyText, EmptyCellsKeepEveryTab) {
   cells.SetSize(4, 3);
   cells.SetText(3, 2, "last");
   const TCopyModes modes = cmFixedCols | cmFixedRows;
-  EXPECT_EQ(GridCopyText(cells, CopiedCells({1, 1, 3, 2}, 4, 3, 1, 1, modes), 1, 1, modes),
+  EXPECT_EQ(GridCopyText(TextsOf(cells), CopiedCells({1, 1, 3, 2}, 4, 3, 1, 1, modes), 1, 1, modes),
             "\t\t\t\r\n\t\t\t\r\n\t\t\tlast\r\n");
 }
 }  // namespace

@@ -117,40 +117,6 @@ TEST(GridTextWidth, TextsOfOneShapeMatchTheirOwnMeasure) {
   }
 }
 
-TEST(GridTextWidth, OneTextOfEachShapeGivesTheWidest) {
-  using Kerning = TFakeFont::TDigitKerning;
-  int decided = 0;
-  for (const bool tabular : {true, false}) {
-    for (Kerning kerning : {Kerning::None, Kerning::AfterDot, Kerning::AfterLigature}) {
-      TFakeFont font;
-      font.TabularDigits = tabular;
-      font.DigitKerning = kerning;
-      TTextWidthCache cache = CacheFor(font);
-      std::mt19937 random(9);
-      std::vector<std::string> texts(3000);
-      TTextShapes shapes;
-      int widest = 0;
-      for (std::string& text : texts) {
-        text.assign(random() % 14, ' ');
-        for (char& c : text) c = "0123456789.0123456789 -T"[random() % 24];
-        widest = std::max(widest, TFakeFont::Rounded(font.Measure(text)));
-        ASSERT_TRUE(shapes.Add(text));
-      }
-      bool follows = true;
-      shapes.ForEach([&](std::string_view text) { follows = follows && cache.WidthFollowsShape(text); });
-      if (!follows) continue;
-      ++decided;
-      int widestShape = 0;
-      shapes.ForEach([&](std::string_view text) { widestShape = std::max(widestShape, cache.Width(text)); });
-      EXPECT_EQ(widestShape, widest) << tabular << static_cast<int>(kerning);
-    }
-  }
-  EXPECT_EQ(decided, 2);  // tabular digits, and no character of the texts kerns with one of them
-  TTextShapes shapes;
-  EXPECT_FALSE(shapes.Add(std::string(TTextShape::MaxLength + 1, '1')));
-  EXPECT_FALSE(shapes.Reduced());
-}
-
 TEST(GridTextWidth, RoundsTheSumOnceNotEachCharacter) {
   // 'c' (99) advances 200 + 3663 % 300 + 32 = 295/64 pixels, about 4.61;
   // rounding each would give 5 + 5 + 5.

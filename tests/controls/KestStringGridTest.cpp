@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -429,5 +431,45 @@ TEST(KestStringGrid, IsATableForAssistiveTechnology) {
   grid->SetRowCount(2);
   EXPECT_EQ(cells->rowCount(), 2);
   EXPECT_EQ(cells->cellAt(3, 1), nullptr);
+}
+// Rows as a function of their number: the last of 4,194,304 rows is read,
+// copied and reported like a stored one, the columns fit the widest texts the
+// source names, and no text is held per row.
+TEST(KestStringGrid, TakesItsRowsFromARowSource) {
+  class TNumbers : public TGridRowSource {
+   public:
+    TGridRowNumber LastRow() const override { return 4194303; }
+    void AppendText(TGridRowNumber row, int col, std::string& out) const override {
+      out += (col == 0 ? "" : col == 1 ? "x" : "y") + std::to_string(static_cast<std::uint64_t>(row));
+    }
+    std::vector<std::string> WidestTexts(int col) const override {
+      return {col == 2 ? "WWWWWWWWWWWW" : "x4194303"};
+    }
+  };
+  auto grid = NewSubnetGrid(1);
+  grid->SetColCount(3);
+  grid->SetRowSource(std::make_shared<TNumbers>());
+  const int last = 4194304;
+  ASSERT_EQ(grid->RowCount(), last + 1);
+  EXPECT_EQ(RowText(*grid, 1), "0|x0|y0");
+  EXPECT_EQ(RowText(*grid, last), "4194303|x4194303|y4194303");
+  EXPECT_LT(grid->CellBytes(), 4096u);
+
+  QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(grid.get())->tableInterface();
+  EXPECT_EQ(cells->rowCount(), last + 1);
+  EXPECT_EQ(cells->cellAt(last, 2)->text(QAccessible::Name), "y4194303");
+
+  grid->SetSelection({1, last - 1, 2, last});
+  ClipboardSetText(Untouched);
+  grid->CopyToClipboard();
+  EXPECT_EQ(ClipboardText(), "#\tSubnet ID\tHost Range\r\n4194302\tx4194302\ty4194302\r\n"
+                             "4194303\tx4194303\ty4194303\r\n");
+
+  grid->AutoSizeColumns();
+  EXPECT_EQ(grid->ColWidths(2), QFontMetrics(grid->font(), grid.get()).horizontalAdvance("WWWWWWWWWWWW") + 4);
+
+  grid->SetRowSource(nullptr);
+  EXPECT_EQ(grid->RowCount(), last + 1);
+  EXPECT_EQ(RowText(*grid, last), "||");
 }
 }  // namespace

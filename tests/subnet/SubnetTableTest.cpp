@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "subnet/SubnetMath.h"
 
 namespace {
+std::string Text(const TSubnetTableRows& rows, std::uint32_t row, int column) {
+  std::string text;
+  rows.AppendText(row, column, text);
+  return text;
+}
 
 TEST(SubnetTable, BoundsAndHintFollowTheOneBitOption) {
   struct Case {
@@ -43,27 +49,48 @@ TEST(SubnetTable, RowsReachTheEndOfTheClassNetwork) {
        "126.255.255.255"},
   };
   for (const Case& c : cases) {
-    TSubnetTableRows rows(c.Inputs);
-    for (int i = 0; i < c.Skip; ++i) rows.Next();
-    EXPECT_EQ(rows.Number(), c.Number);
-    EXPECT_EQ(rows.SubnetID(), c.ID);
-    EXPECT_EQ(rows.HostRange(), c.Range);
-    EXPECT_EQ(rows.Broadcast(), c.Broadcast);
+    const TSubnetTableRows rows(c.Inputs);
+    const auto row = static_cast<std::uint32_t>(c.Skip);
+    EXPECT_EQ(Text(rows, row, 0), c.Number);
+    EXPECT_EQ(Text(rows, row, 1), c.ID);
+    EXPECT_EQ(Text(rows, row, 2), c.Range);
+    EXPECT_EQ(Text(rows, row, 3), c.Broadcast);
   }
 }
 
-// Row after row, across numbers gaining a digit and subnets crossing octets.
-TEST(SubnetTable, EveryRowMatchesItsSubnet) {
-  for (const int hostBits : {0, 1, 2, 7, 8, 9, 12}) {
-    const TSubnetTableInputs inputs{0x0A000000, hostBits, 95, 95 + 1100};
-    TSubnetTableRows rows(inputs);
-    for (std::int64_t n = inputs.From; n <= inputs.To; ++n, rows.Next()) {
-      const std::uint32_t id = 0x0A000000 + static_cast<std::uint32_t>(n << hostBits);
-      const std::uint32_t broadcast = id + (1u << hostBits) - 1;
-      ASSERT_EQ(rows.Number(), std::to_string(n)) << hostBits;
-      ASSERT_EQ(rows.SubnetID(), FormatDottedDecimal(id)) << n;
-      ASSERT_EQ(rows.HostRange(), FormatDottedDecimal(id + 1) + " - " + FormatDottedDecimal(broadcast - 1)) << n;
-      ASSERT_EQ(rows.Broadcast(), FormatDottedDecimal(broadcast)) << n;
+// Row after row, across numbers gaining a digit and subnets crossing octets;
+// no text of a column is longer than the widest the rows name for it.
+TEST(SubnetTable, EveryRowMatchesItsSubnetAndFitsTheWidest) {
+  struct Case {
+    std::uint32_t Network;
+    int HostBits;
+    std::int32_t From;
+    std::int32_t To;
+  };
+  const Case cases[] = {{0x0A000000, 0, 95, 1195},  {0x0A000000, 1, 95, 1195},  {0x0A000000, 2, 95, 1195},
+                        {0x0A000000, 7, 95, 1195},  {0x0A000000, 8, 95, 1195},  {0x0A000000, 9, 95, 1195},
+                        {0x0A000000, 12, 95, 1195}, {0x0A000000, 2, 20, 30},    {0x80000000, 4, 5, 4000},
+                        {0xC0A80000, 2, 0, 3},      {0xC0A80000, 8, 30, 70},    {0x0A000000, 16, 90, 120}};
+  for (const Case& c : cases) {
+    const TSubnetTableRows rows({c.Network, c.HostBits, c.From, c.To});
+    std::size_t longest[TSubnetTableRows::Columns] = {};
+    for (std::int64_t n = c.From; n <= c.To; ++n) {
+      const auto row = static_cast<std::uint32_t>(n - c.From);
+      const std::uint32_t id = c.Network + static_cast<std::uint32_t>(n << c.HostBits);
+      const std::uint32_t broadcast = id + (1u << c.HostBits) - 1;
+      const std::string texts[] = {std::to_string(n), FormatDottedDecimal(id),
+                                   FormatDottedDecimal(id + 1) + " - " + FormatDottedDecimal(broadcast - 1),
+                                   FormatDottedDecimal(broadcast)};
+      for (int column = 0; column < TSubnetTableRows::Columns; ++column) {
+        ASSERT_EQ(Text(rows, row, column), texts[column]) << c.HostBits << " " << n;
+        longest[column] = std::max(longest[column], texts[column].size());
+      }
+    }
+    for (int column = 0; column < TSubnetTableRows::Columns; ++column) {
+      std::size_t widest = 0;
+      for (const std::string& text : rows.WidestTexts(column)) widest = std::max(widest, text.size());
+      EXPECT_GE(widest, longest[column]) << c.Network << " " << c.HostBits << " " << column;
+      EXPECT_LE(widest, longest[column] + 3) << c.Network << " " << c.HostBits << " " << column;
     }
   }
 }
