@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <memory>
+#include <utility>
 
 #include "controls/ClipboardButton.h"
 #include "controls/ConfirmLargeRange.h"
@@ -111,7 +112,8 @@ void TSubnetCalculator::UpdateSubnetHostTable() {
 }
 
 void TSubnetCalculator::FillSubnetHostTable() {
-  SubnetHostStringGrid->SetRowSource(std::make_shared<TRowSourceOf<TSubnetTableRows>>(SubnetTableInputs()));
+  auto rows = std::make_shared<TRowSourceOf<TSubnetTableRows>>(TSubnetTableRows(SubnetTableInputs()));
+  SubnetHostStringGrid->SetRowSource(std::move(rows));
   SubnetHostStringGrid->AutoSizeColumns();
   SubnetTableStale = false;
 }
