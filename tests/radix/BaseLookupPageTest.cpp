@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -150,22 +149,6 @@ TEST_F(BaseLookupPageTest, RangeBeyondTheLargestTableIsRefused) {
   EXPECT_EQ(recorder.Messages[0].Caption, "Range too large");
   EXPECT_EQ(recorder.Messages[0].Flags, MB_OK | MB_ICONINFORMATION);
   EXPECT_NE(recorder.Messages[0].Text.indexOf("4194304"), -1) << recorder.Messages[0].Text.toStdString();
-}
-
-TEST_F(BaseLookupPageTest, EventsDuringAFillStartNoSecondFill) {
-  ShowPage();
-  bool enabledMeanwhile = true;
-  // Once the fill has begun, an event as a page change or the window's activation would send.
-  Grid->OnRowCountChange = [&](QObject*, int) {
-    QTimer::singleShot(0, Calculator.get(), [&] {
-      Calculator->RadixerPageControlChange(Calculator->RadixerPageControl);
-      enabledMeanwhile = From->isEnabled() || To->isEnabled();
-    });
-  };
-  Enter(To, 5000);
-  EXPECT_FALSE(enabledMeanwhile) << "the range must stay locked until the fill ends";
-  EXPECT_TRUE(From->isEnabled() && To->isEnabled());
-  EXPECT_EQ(Shown(), (Texts{"0", "5000", "0", "5000"}));
 }
 
 TEST_F(BaseLookupPageTest, NothingIsAskedOrFilledWhileLoading) {
