@@ -257,6 +257,7 @@ void TMainForm::FormCreate() {
   RunGuarded([&] {
     SubnetCalculator->LoadSettings(SettingsKey);
     RadixerCalculator->InitRadixerCalculator();
+    RadixerCalculator->LoadSettings(SettingsKey);
     LatencyCalculator->InitLatencyCalculator();
     if (!LoadFormPosition(this, SettingsKey, "Position")) resize(MinimumWidth, MinimumHeight);
     SelectCalculator(1);
@@ -277,6 +278,7 @@ void TMainForm::FormDestroy() {
   settings.OpenKey(SettingsKey, true);
   TRegistryBatch batch;
   SubnetCalculator->SaveSettings(SettingsKey);
+  RadixerCalculator->SaveSettings(SettingsKey);
   SaveFormPosition(this, SettingsKey, "Position");
   try {
     batch.Save();

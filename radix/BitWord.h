@@ -10,6 +10,7 @@
 struct WordShape {
   int Width = 32;  // 8, 16, 32 or 64
   bool Signed = false;
+  bool operator==(const WordShape&) const = default;
 };
 
 // All ones over the width.
