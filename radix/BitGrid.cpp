@@ -12,7 +12,8 @@
 #include "platform/Application.h"
 
 namespace {
-constexpr int BitsPerRow = 16;
+// A byte a row: the narrowest window holds it, and the rows read as the hexadecimal digits' bytes.
+constexpr int BitsPerRow = 8;
 // Grid columns: a position label, then each bit, with a gap column after every nibble.
 int ColumnOf(int indexInRow) { return 1 + indexInRow + indexInRow / 4; }
 }  // namespace
@@ -28,6 +29,7 @@ TBitGrid::TBitGrid(QWidget* parent) : QWidget(parent) {
     button->setCheckable(true);
     button->setAutoRaise(false);
     button->setFont(fixed);
+    button->setFixedWidth(QFontMetrics(fixed).horizontalAdvance('0') * 2 + 10);
     button->setFocusPolicy(Qt::StrongFocus);
     button->setAccessibleName(QString("bit %1").arg(position));
     button->setToolTip(QString("bit %1").arg(position));
@@ -78,8 +80,8 @@ void TBitGrid::Rebuild() {
       button->show();
     }
   }
-  // Nibble gaps narrow, byte gaps wide, so that both read at a glance.
-  for (int i = 1; i < perRow / 4; ++i) grid->setColumnMinimumWidth(ColumnOf(i * 4) - 1, i % 2 == 0 ? 8 : 3);
+  // A gap between the nibbles; the bytes are the rows.
+  for (int i = 1; i < perRow / 4; ++i) grid->setColumnMinimumWidth(ColumnOf(i * 4) - 1, 8);
   grid->setColumnStretch(ColumnOf(perRow), 1);
   ShowBits();
   // The keyboard goes through the bits from the most significant.

@@ -1,6 +1,6 @@
 #pragma once
-// The bits of a word as rows of toggles, most significant first, 16 to a row,
-// with a wider gap between bytes than between nibbles. Each toggle is named
+// The bits of a word as rows of toggles, most significant first, a byte to a
+// row with a gap between its nibbles. Each toggle is named
 // after its position for assistive technology ("bit 63") and is checked when
 // the bit is set. A click, Space or Enter toggles a bit; the arrow keys move
 // between bits; dragging across bits gives them all the state of the first.

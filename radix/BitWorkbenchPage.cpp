@@ -86,7 +86,7 @@ TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
   layout->setContentsMargins(4, 4, 4, 4);
   layout->setSpacing(2);
 
-  WidthGroup = NewRadixRadioGroup(page, "BitWidthGroup", "&Width", {"8 Bits", "16 Bits", "32 Bits", "64 Bits"},
+  WidthGroup = NewRadixRadioGroup(page, "BitWidthGroup", "&Width (bits)", {"8", "16", "32", "64"},
                                   "Select the number of bits of the word");
   WidthGroup->SetItemIndex(2);
   WidthGroup->OnClick = [this](QObject*) { WidthOrSignChanged(); };
@@ -145,7 +145,8 @@ TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
 
   BitGrid = new TBitGrid(page);
   BitGrid->OnChange = [this](std::uint64_t bits, const std::string& how) { SetWord(bits, how); };
-  layout->addWidget(NewLabel(page, "Bi&ts (click, Space or Enter toggles; drag sets a run)", BitGrid->BitButton(31)));
+  SetHint(BitGrid, "Click, Space or Enter toggles a bit; the arrow keys move; dragging sets or clears a run");
+  layout->addWidget(NewLabel(page, "Bi&ts", BitGrid->BitButton(31)));
   layout->addWidget(BitGrid);
 
   layout->addWidget(NewOperationButtons(page));
@@ -265,7 +266,7 @@ void TBitWorkbenchPage::AddOperation(QWidget* page, QGridLayout* grid, int index
                                      bool needsOperand) {
   auto* button = new QPushButton(caption, page);
   SetHint(button, hint);
-  grid->addWidget(button, index / 3, index % 3);
+  grid->addWidget(button, index / 2, index % 2);  // two columns fit the narrowest window
   connect(button, &QPushButton::clicked, this, Guarded([this, caption, operation, needsOperand] {
             const int count = CountSpinBox->value();
             std::uint64_t operand = 0;
