@@ -19,6 +19,7 @@ int ColumnOf(int indexInRow) { return 1 + indexInRow + indexInRow / 4; }
 }  // namespace
 
 TBitGrid::TBitGrid(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::StrongFocus);
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setHorizontalSpacing(0);
@@ -34,7 +35,7 @@ TBitGrid::TBitGrid(QWidget* parent) : QWidget(parent) {
     button->setAccessibleName(QString("bit %1").arg(position));
     button->setToolTip(QString("bit %1").arg(position));
     button->installEventFilter(this);
-    // Assistive technology toggles the button itself; the word follows it.
+    // Space, Enter and assistive technology toggle the button itself; the word follows it.
     connect(button, &QAbstractButton::toggled, this, [this, position](bool checked) {
       if (Showing || ((Value >> position) & 1) == std::uint64_t{checked}) return;
       DragState = checked;
@@ -84,6 +85,8 @@ void TBitGrid::Rebuild() {
   for (int i = 1; i < perRow / 4; ++i) grid->setColumnMinimumWidth(ColumnOf(i * 4) - 1, 8);
   grid->setColumnStretch(ColumnOf(perRow), 1);
   ShowBits();
+  // A label naming the grid gives the focus to the top bit, without toggling it as it would a button of its own.
+  setFocusProxy(Buttons[static_cast<std::size_t>(BitCount - 1)]);
   // The keyboard goes through the bits from the most significant.
   for (int p = BitCount - 1; p > 0; --p)
     setTabOrder(Buttons[static_cast<std::size_t>(p)], Buttons[static_cast<std::size_t>(p - 1)]);
@@ -152,14 +155,10 @@ bool TBitGrid::eventFilter(QObject* watched, QEvent* event) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       int target = position;
       switch (key) {
-        case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-          if (static_cast<QKeyEvent*>(event)->isAutoRepeat()) return true;
-          DragState = ((Value >> position) & 1) == 0;
-          DragFrom = DragTo = position;
-          SetBit(position, DragState);
-          FinishDrag();
+          // As Space does by itself: the toggle's click reaches the word through its toggled signal.
+          if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) Buttons[static_cast<std::size_t>(position)]->click();
           return true;
         case Qt::Key_Left: target = position + 1; break;
         case Qt::Key_Right: target = position - 1; break;
@@ -171,11 +170,6 @@ bool TBitGrid::eventFilter(QObject* watched, QEvent* event) {
       }
       if (target >= 0 && target < BitCount) Buttons[static_cast<std::size_t>(target)]->setFocus(Qt::TabFocusReason);
       return true;
-    }
-    case QEvent::KeyRelease: {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      // The toggle would act on its own on Space's release.
-      return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     }
     default:
       return false;

@@ -48,6 +48,20 @@ QLineEdit* NewReadOnlyEdit(QWidget* page, bool fixed) {
   return edit;
 }
 
+// A line of text under a field that reads as a note, not as a field, and that
+// assistive technology reads by its name.
+QLineEdit* NewNoteLine(QWidget* parent, const QString& name) {
+  auto* line = new QLineEdit(parent);
+  line->setReadOnly(true);
+  line->setFrame(false);
+  line->setFocusPolicy(Qt::NoFocus);
+  line->setAccessibleName(name);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  line->setPalette(palette);
+  return line;
+}
+
 // The IEEE-754 format of a word's width, if it has one.
 bool FloatFormatOf(int width, FloatFormat& format) {
   switch (width) {
@@ -128,13 +142,9 @@ TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
     layout->addWidget(field.Label);
     layout->addLayout(row);
   }
-  InputErrorLabel = new QLabel(page);
-  InputErrorLabel->setAccessibleName("Input error");
-  InputErrorLabel->setWordWrap(true);
-  InputErrorLabel->setTextFormat(Qt::PlainText);
-  InputErrorLabel->setForegroundRole(QPalette::Highlight);
+  InputErrorLabel = NewNoteLine(page, "Input error");
   layout->addWidget(InputErrorLabel);
-  CopyGroupedCheckBox = new QCheckBox("Copy &grouped", page);
+  CopyGroupedCheckBox = new QCheckBox("Copy gro&uped", page);
   SetHint(CopyGroupedCheckBox, "Copy the digits with their grouping spaces");
   layout->addWidget(CopyGroupedCheckBox);
 
@@ -146,7 +156,7 @@ TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
   BitGrid = new TBitGrid(page);
   BitGrid->OnChange = [this](std::uint64_t bits, const std::string& how) { SetWord(bits, how); };
   SetHint(BitGrid, "Click, Space or Enter toggles a bit; the arrow keys move; dragging sets or clears a run");
-  layout->addWidget(NewLabel(page, "Bi&ts", BitGrid->BitButton(31)));
+  layout->addWidget(NewLabel(page, "Bi&ts", BitGrid));
   layout->addWidget(BitGrid);
 
   layout->addWidget(NewOperationButtons(page));
@@ -172,14 +182,11 @@ TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
   FloatInputEdit = new QLineEdit(floatBox);
   FloatInputEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   SetHint(FloatInputEdit, "Type a decimal number (1.5, -2e-3, inf, nan) to get its bits, rounded to the nearest");
-  floatLayout->addWidget(NewLabel(floatBox, "Decimal &number", FloatInputEdit));
+  floatLayout->addWidget(NewLabel(floatBox, "Deci&mal number", FloatInputEdit));
   floatLayout->addWidget(FloatInputEdit);
   connect(FloatInputEdit, &QLineEdit::textEdited, this, Guarded([this] { FloatEdited(); }));
   connect(FloatInputEdit, &QLineEdit::editingFinished, this, Guarded([this] { EditLeft(); }));
-  FloatNoteLabel = new QLabel(floatBox);
-  FloatNoteLabel->setAccessibleName("Rounding");
-  FloatNoteLabel->setWordWrap(true);
-  FloatNoteLabel->setTextFormat(Qt::PlainText);
+  FloatNoteLabel = NewNoteLine(floatBox, "Rounding");
   floatLayout->addWidget(FloatNoteLabel);
   layout->addWidget(floatBox);
 
@@ -189,13 +196,13 @@ TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
   SetHint(HistoryList, "The last 50 values; Enter or a double click restores one");
   connect(HistoryList, &QListWidget::itemActivated, this,
           Guarded([this](QListWidgetItem* item) { RestoreEntry(HistoryList->row(item)); }));
-  layout->addWidget(NewLabel(page, "Histor&y", HistoryList));
+  layout->addWidget(NewLabel(page, "H&istory", HistoryList));
   layout->addWidget(HistoryList);
   auto* historyButtons = new QHBoxLayout;
   RestoreButton = new QPushButton("&Restore", page);
   SetHint(RestoreButton, "Make the selected value the current one again");
   connect(RestoreButton, &QPushButton::clicked, this, Guarded([this] { RestoreEntry(HistoryList->currentRow()); }));
-  CopyEntryButton = new QPushButton("Copy &entry", page);
+  CopyEntryButton = new QPushButton("Cop&y entry", page);
   SetHint(CopyEntryButton, "Copy the selected value and how it was made");
   connect(CopyEntryButton, &QPushButton::clicked, this, Guarded([this] {
             if (auto* item = HistoryList->currentItem()) ClipboardSetText(item->text());
@@ -222,12 +229,12 @@ QWidget* TBitWorkbenchPage::NewOperationButtons(QWidget* page) {
   OperandEdit = new QLineEdit("FF", box);
   OperandEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   SetHint(OperandEdit, "The second operand of AND, OR and XOR, in hexadecimal or with a 0x, 0o or 0b prefix");
-  layout->addWidget(NewLabel(box, "Second o&perand (hex)", OperandEdit));
+  layout->addWidget(NewLabel(box, "Second operand (he&x)", OperandEdit));
   layout->addWidget(OperandEdit);
   CountSpinBox = new QSpinBox(box);
   CountSpinBox->setRange(1, 63);
   SetHint(CountSpinBox, "The number of places to shift or rotate by");
-  layout->addWidget(NewLabel(box, "Shift or rotate &by", CountSpinBox));
+  layout->addWidget(NewLabel(box, "Shift or rotate by (cou&nt)", CountSpinBox));
   layout->addWidget(CountSpinBox);
 
   auto* grid = new QGridLayout;
@@ -310,7 +317,9 @@ void TBitWorkbenchPage::EditLeft() {
   const std::uint64_t start = *EditStart;
   EditStart.reset();
   if (EditValid) {
+    const QString floatNote = FloatNoteLabel->text();  // how a typed decimal was rounded stays in view
     SetWord(Value, PendingHow);
+    FloatNoteLabel->setText(floatNote);
     return;
   }
   // Text that does not read as a word gives back the word from before the edit, and says why.

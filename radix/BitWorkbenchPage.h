@@ -11,7 +11,6 @@
 #include "radix/BitWord.h"
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -51,7 +50,7 @@ class TBitWorkbenchPage : public QScrollArea {
   QCheckBox* SignedCheckBox;
   TRadioGroup* GroupingGroup;
   QCheckBox* CopyGroupedCheckBox;
-  QLabel* InputErrorLabel;
+  QLineEdit* InputErrorLabel;
   QLineEdit* CharactersEdit;
   TBitGrid* BitGrid;
   QLineEdit* OperandEdit;
@@ -65,7 +64,7 @@ class TBitWorkbenchPage : public QScrollArea {
   QLineEdit* FloatExactEdit;
   QLineEdit* FloatShortestEdit;
   QLineEdit* FloatInputEdit;
-  QLabel* FloatNoteLabel;
+  QLineEdit* FloatNoteLabel;
   QListWidget* HistoryList;
   QPushButton* RestoreButton;
   QPushButton* CopyEntryButton;

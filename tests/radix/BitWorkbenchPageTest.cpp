@@ -127,7 +127,7 @@ TEST_F(BitWorkbenchPageTest, HistoryIsRestoredCopiedAndKeptAcrossRuns) {
   EXPECT_EQ(Text(Field(16)), "00 00 12 34");
   EXPECT_EQ(Page.History().Entries().front().How, "restored: first");
   Page.HistoryList->setCurrentRow(0);
-  Button("Copy &entry")->click();
+  Button("Cop&y entry")->click();
   EXPECT_EQ(ClipboardText().toStdString(), "00 00 12 34  (32 bits): restored: first");
   Page.Fields[0].ClipboardButton->click();
   EXPECT_EQ(ClipboardText().toStdString(), "00001234");
