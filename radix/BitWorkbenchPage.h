@@ -27,7 +27,6 @@ class TBitWorkbenchPage : public QScrollArea {
   ~TBitWorkbenchPage() override;
 
   std::uint64_t Bits() const { return Value; }
-  WordShape Shape() const { return Current; }
   // Sets the word, shows it everywhere and keeps it in the history with `how`.
   void SetWord(std::uint64_t bits, std::string how);
   const BitHistory& History() const { return Recent; }

@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,6 +103,16 @@ TEST_F(BitWorkbenchPageTest, BitsToggleFromTheKeyboardAndTheMouse) {
   EXPECT_EQ(Page.History().Entries().front().How, "bit 0 set");
   Page.BitGrid->BitButton(31)->toggle();  // as assistive technology does
   EXPECT_EQ(Text(Field(16)), "40 00 00 01");
+
+  // Dragging from bit 4 to bit 1 sets the run; starting on a set bit clears one.
+  auto centre = [this](int bit) { return Page.BitGrid->BitButton(bit)->rect().center(); };
+  QTest::mousePress(Page.BitGrid->BitButton(4), Qt::LeftButton, {}, centre(4));
+  QMouseEvent move(QEvent::MouseMove, centre(4), Page.BitGrid->BitButton(1)->mapToGlobal(centre(1)), Qt::NoButton,
+                   Qt::LeftButton, {});
+  QApplication::sendEvent(Page.BitGrid->BitButton(4), &move);
+  QTest::mouseRelease(Page.BitGrid->BitButton(4), Qt::LeftButton, {}, centre(4));
+  EXPECT_EQ(Text(Field(16)), "40 00 00 1F");
+  EXPECT_EQ(Page.History().Entries().front().How, "bits 1 to 4 set");
 }
 
 TEST_F(BitWorkbenchPageTest, ADecimalBecomesItsNearestFloat) {
