@@ -1,5 +1,6 @@
 #include "radix/BitWorkbenchPage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -59,6 +60,12 @@ QLineEdit* NewNoteLine(QWidget* parent, const QString& name) {
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   line->setPalette(palette);
   return line;
+}
+
+// A note line shows only while it has something to say.
+void SetNote(QLineEdit* line, const QString& text) {
+  line->setText(text);
+  line->setVisible(!text.isEmpty());
 }
 
 // The IEEE-754 format of a word's width, if it has one.
@@ -138,11 +145,13 @@ TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
     row->setSpacing(2);
     row->addWidget(field.Edit, 1);
     row->addWidget(field.ClipboardButton);
+    // Under the field, so that the reason is seen where the number is typed.
+    field.Error = NewNoteLine(page, QString(caption).remove('&') + " error");
+    field.Error->hide();
     layout->addWidget(field.Label);
     layout->addLayout(row);
+    layout->addWidget(field.Error);
   }
-  InputErrorLabel = NewNoteLine(page, "Input error");
-  layout->addWidget(InputErrorLabel);
   CopyGroupedCheckBox = new QCheckBox("Copy gro&uped", page);
   SetHint(CopyGroupedCheckBox, "Copy the digits with their grouping spaces");
   layout->addWidget(CopyGroupedCheckBox);
@@ -212,6 +221,10 @@ TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
   layout->addLayout(historyButtons);
   layout->addStretch(1);
   setWidget(page);
+  // A label's accelerator or Tab may move the focus to a control scrolled out of view.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && widget()->isAncestorOf(now)) ensureWidgetVisible(now);
+  });
 
   ShowWord(nullptr);
 }
@@ -230,6 +243,9 @@ QWidget* TBitWorkbenchPage::NewOperationButtons(QWidget* page) {
   SetHint(OperandEdit, "The second operand of AND, OR and XOR, in hexadecimal or with a 0x, 0o or 0b prefix");
   layout->addWidget(NewLabel(box, "Second operand (he&x)", OperandEdit));
   layout->addWidget(OperandEdit);
+  OperandErrorLine = NewNoteLine(box, "Second operand error");
+  OperandErrorLine->hide();
+  layout->addWidget(OperandErrorLine);
   CountSpinBox = new QSpinBox(box);
   CountSpinBox->setRange(1, 63);
   SetHint(CountSpinBox, "The number of places to shift or rotate by");
@@ -280,9 +296,10 @@ void TBitWorkbenchPage::AddOperation(QWidget* page, QGridLayout* grid, int index
             if (needsOperand) {
               const WordParse parse = ParseWord(OperandEdit->text().toStdString(), 16, Current);
               if (!parse.Ok) {
-                InputErrorLabel->setText("Second operand: " + FromStd(parse.Error));
+                SetNote(OperandErrorLine, FromStd(parse.Error));
                 return;
               }
+              SetNote(OperandErrorLine, {});
               operand = parse.Bits;
               how += " " + FormatWord(operand, Current, 16);
             } else if (caption.startsWith("Shift") || caption.startsWith("Rotate") || caption.startsWith("Arith")) {
@@ -322,12 +339,13 @@ void TBitWorkbenchPage::EditLeft() {
     return;
   }
   // Text that does not read as a word gives back the word from before the edit, and says why.
-  const QString inputError = InputErrorLabel->text();
+  std::array<QString, 4> errors;
+  for (std::size_t i = 0; i < Fields.size(); ++i) errors[i] = Fields[i].Error->text();
   const QString floatNote = FloatNoteLabel->text();
   Value = start;
   PendingHow.clear();
   ShowWord(nullptr);
-  InputErrorLabel->setText(inputError);
+  for (std::size_t i = 0; i < Fields.size(); ++i) SetNote(Fields[i].Error, errors[i]);
   FloatNoteLabel->setText(floatNote);
 }
 
@@ -336,9 +354,10 @@ void TBitWorkbenchPage::FieldEdited(const TBaseField& field) {
   const WordParse parse = ParseWord(field.Edit->text().toStdString(), field.Base, Current);
   EditValid = parse.Ok;
   if (!parse.Ok) {
-    InputErrorLabel->setText(QString("%1: %2").arg(field.Label->text().remove('&'), FromStd(parse.Error)));
+    SetNote(field.Error, FromStd(parse.Error));
     return;
   }
+  SetNote(field.Error, {});
   Value = parse.Bits;
   PendingHow = std::string("typed in ") + field.Name;
   ShowWord(field.Edit);
@@ -370,7 +389,8 @@ void TBitWorkbenchPage::ShowWord(const QObject* source) {
   const HexGrouping hexGrouping = GroupingGroup->ItemIndex() == 2 ? HexGrouping::Words : HexGrouping::Bytes;
   for (const TBaseField& field : Fields)
     if (field.Edit != source) field.Edit->setText(FromStd(FormatWord(Value, Current, field.Base, grouped, hexGrouping)));
-  if (source == nullptr || source != FloatInputEdit) InputErrorLabel->clear();
+  for (const TBaseField& field : Fields)
+    if (field.Edit != source) SetNote(field.Error, {});
   CharactersEdit->setText(QString::fromUtf8(WordCharacters(Value, Current.Width).c_str()));
   BitGrid->SetBits(Value);
   CountsEdit->setText(QString("%1 set, %2 leading zeros, %3 trailing zeros")

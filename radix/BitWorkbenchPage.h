@@ -42,6 +42,7 @@ class TBitWorkbenchPage : public QScrollArea {
     TKestLabel* Label;
     QLineEdit* Edit;
     QToolButton* ClipboardButton;
+    QLineEdit* Error;  // why the text typed is refused
   };
   std::array<TBaseField, 4> Fields{};
 
@@ -49,10 +50,10 @@ class TBitWorkbenchPage : public QScrollArea {
   QCheckBox* SignedCheckBox;
   TRadioGroup* GroupingGroup;
   QCheckBox* CopyGroupedCheckBox;
-  QLineEdit* InputErrorLabel;
   QLineEdit* CharactersEdit;
   TBitGrid* BitGrid;
   QLineEdit* OperandEdit;
+  QLineEdit* OperandErrorLine;
   QSpinBox* CountSpinBox;
   QLineEdit* CountsEdit;
   QLineEdit* FloatFormatEdit;

@@ -54,7 +54,7 @@ class Bits(AppCase):
         self.app.focus("alt+d", "Decimal")
         self.app.keys("ctrl+a")
         self.app.type("128")
-        self.assertReads("Input error", "Decimal: Out of range for signed 8 bits: -128 to 127")
+        self.assertReads("Decimal error", "Out of range for signed 8 bits: -128 to 127")
         self.app.keys("Tab")
         self.assertReads("Decimal", "-128")
 

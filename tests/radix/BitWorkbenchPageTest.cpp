@@ -57,12 +57,16 @@ TEST_F(BitWorkbenchPageTest, ATypedNumberShowsInEveryBaseOrSaysWhyNot) {
   EXPECT_EQ(Text(Page.FloatShortestEdit), "-6.2598534e+18");
 
   Type(Field(10), "4294967296");
-  const std::string tooLarge = "Decimal: Too large for 32 bits: at most 4294967295";
-  EXPECT_EQ(Page.InputErrorLabel->text().toStdString(), tooLarge);
+  const std::string tooLarge = "Too large for 32 bits: at most 4294967295";
+  QLineEdit* error = Page.Fields[1].Error;
+  EXPECT_EQ(Text(error), tooLarge);
+  EXPECT_TRUE(error->isVisible());
   QTest::keyClick(Field(10), Qt::Key_Tab);  // leaving gives back the word from before
   EXPECT_EQ(Text(Field(10)), "3735928559");
   EXPECT_EQ(Text(Field(16)), "DE AD BE EF");
-  EXPECT_EQ(Page.InputErrorLabel->text().toStdString(), tooLarge);
+  EXPECT_EQ(Text(error), tooLarge);
+  Type(Field(10), "7");
+  EXPECT_FALSE(error->isVisible());
   EXPECT_EQ(Page.History().Entries().front().How, "typed in hexadecimal");
 }
 
