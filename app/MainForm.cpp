@@ -330,6 +330,7 @@ void TMainForm::FormCreate() {
   RunGuarded([&] {
     SubnetCalculator->LoadSettings(SettingsKey);
     RadixerCalculator->InitRadixerCalculator();
+    RadixerCalculator->LoadSettings(SettingsKey);
     LatencyCalculator->InitLatencyCalculator();
     if (!LoadFormPosition(this, SettingsKey, "Position")) resize(MinimumWidth, MinimumHeight);
     SelectCalculator(1);
@@ -352,6 +353,7 @@ void TMainForm::SaveSettings() {
   settings.OpenKey(SettingsKey, true);
   TRegistryBatch batch;
   SubnetCalculator->SaveSettings(SettingsKey);
+  RadixerCalculator->SaveSettings(SettingsKey);
   SaveFormPosition(this, SettingsKey, "Position");
   try {
     batch.Save();

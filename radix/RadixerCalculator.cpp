@@ -12,6 +12,7 @@
 #include "controls/KestSpinEdit.h"
 #include "platform/Clipboard.h"
 #include "platform/RadioGroup.h"
+#include "radix/BitWorkbenchPage.h"
 
 TRadixerCalculator::TRadixerCalculator(const bool& loading, QWidget* parent)
     : QWidget(parent), Loading(loading) {
@@ -30,6 +31,8 @@ TRadixerCalculator::TRadixerCalculator(const bool& loading, QWidget* parent)
   addPage(BaseLookupTabSheet, "BaseLookupTabSheet", "Base Lookup");
   addPage(BitSwapperTabSheet, "BitSwapperTabSheet", "Bit-Swapper");
   addPage(OUIFinderTabSheet, "OUIFinderTabSheet", "OUI Finder");
+  BitWorkbenchTabSheet = new TBitWorkbenchPage(RadixerPageControl);
+  RadixerPageControl->addTab(BitWorkbenchTabSheet, "Bits");
   layout->addWidget(RadixerPageControl);
 
   CreateBaseConverterPage();
@@ -47,6 +50,12 @@ void TRadixerCalculator::InitRadixerCalculator() {
   BitOriginalNumberEdit->SetValueInteger(1438715774);
   HexLookupFromSpinEdit->SetValue(0);
   HexLookupToSpinEdit->SetValue(31);
+}
+
+void TRadixerCalculator::LoadSettings(const QString& settingsKey) { BitWorkbenchTabSheet->LoadSettings(settingsKey); }
+
+void TRadixerCalculator::SaveSettings(const QString& settingsKey) const {
+  BitWorkbenchTabSheet->SaveSettings(settingsKey);
 }
 
 void TRadixerCalculator::NumClipboardButtonClick(QObject* sender) {

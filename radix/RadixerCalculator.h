@@ -12,6 +12,7 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class TBetterSpinEdit;
+class TBitWorkbenchPage;
 class TKestLabel;
 class TNumberEdit;
 class TRadioGroup;
@@ -26,6 +27,9 @@ class TRadixerCalculator : public QWidget {
 
   // Start-up values of every page; run once while the main window is created.
   void InitRadixerCalculator();
+  // The bit workbench's history, below the main window's settings key.
+  void LoadSettings(const QString& settingsKey);
+  void SaveSettings(const QString& settingsKey) const;
 
   // Copies the text of the field beside a clipboard button, as it is shown.
   void NumClipboardButtonClick(QObject* sender);
@@ -71,6 +75,7 @@ class TRadixerCalculator : public QWidget {
   QWidget* BaseLookupTabSheet;
   QWidget* BitSwapperTabSheet;
   QWidget* OUIFinderTabSheet;
+  TBitWorkbenchPage* BitWorkbenchTabSheet;
 
   // Base Converter page
   TRadioGroup* NumberWidthGroup;
