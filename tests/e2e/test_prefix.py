@@ -66,7 +66,8 @@ class PrefixCalculator(AppCase):
             "Embedded Address": "none",
             "MAC Address (EUI-64)": "none",
             "MAC Vendor": "none",
-            "Solicited-Node Address": "ff02::1:ff2e:7334",
+            "Solicited-Node Address": str(ipaddress.ip_address(
+                int(ipaddress.ip_address("ff02::1:ff00:0")) | int(interface.ip) & 0xffffff)),
         })
         self.assertShows("Prefix", {
             "Network": str(network),
