@@ -125,6 +125,8 @@ void TPrefixCalculator::LoadSettings(const QString& settingsKey) {
     input = key.ReadString("Input");
   InputEdit->setText(input);
   InputEditChange();
+  // A value edited by hand into something unreadable gives the example instead.
+  if (stale_) InputEdit->setText(DefaultInput);
 }
 
 void TPrefixCalculator::SaveSettings(const QString& settingsKey) const {

@@ -21,7 +21,7 @@ class TPrefixCalculator : public QWidget {
  public:
   explicit TPrefixCalculator(QWidget* parent);
 
-  // The last good input below the program's settings key; the default when absent.
+  // The last good input below the program's settings key; the default when absent or unreadable.
   void LoadSettings(const QString& settingsKey);
   void SaveSettings(const QString& settingsKey) const;
 

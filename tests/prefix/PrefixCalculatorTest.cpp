@@ -130,6 +130,15 @@ TEST_F(PrefixCalculatorTest, TheLastGoodInputComesBackAfterARestart) {
   restarted.LoadSettings(SettingsKey);
   EXPECT_EQ(restarted.InputEdit->text(), "10.9.8.7/12");
   EXPECT_EQ(restarted.NetworkTextBox->Caption(), "10.0.0.0/12");
+
+  registry.CloseKey();
+  ASSERT_TRUE(registry.OpenKey(QString(SettingsKey) + "\\Prefix Calculator", true));
+  registry.WriteString("Input", "10.9.8.7/33");
+  registry.CloseKey();
+  TPrefixCalculator edited(nullptr);
+  edited.LoadSettings(SettingsKey);
+  EXPECT_EQ(edited.InputEdit->text(), "2001:db8::1/64") << "an unreadable value gives the example";
+  EXPECT_FALSE(edited.Stale());
 }
 
 }  // namespace
