@@ -3,6 +3,7 @@
 // The prefix calculator: one input line with an address or prefix of either
 // family, and the pages of what it is and what it holds.
 #include <QWidget>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
