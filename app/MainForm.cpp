@@ -30,6 +30,7 @@
 #include "platform/PageTabs.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "prefix/PrefixCalculator.h"
 #include "radix/RadixerCalculator.h"
 #include "subnet/SubnetCalculator.h"
 
@@ -41,14 +42,16 @@ struct TCalculatorInfo {
   const char* DownHint;
 };
 
-constexpr TCalculatorInfo Calculators[3] = {
+constexpr TCalculatorInfo Calculators[4] = {
     {"RADIXERCALCLOGO",
      "The Radixer Calculator performs useful functions with binary, decimal, hexadecimal, and octal numbers",
-     "Click to change to the Latency Calculator", "Click to change to the Orvane Calculator"},
+     "Click to change to the Prefix Calculator", "Click to change to the Orvane Calculator"},
     {"ORVANECALCLOGO", "The Orvane Calculator is a free utility that helps in learning and calculating IP subnets",
      "Click to change to the Radixer Calculator", "Click to change to the Latency Calculator"},
     {"LATENCYCALCLOGO", "The Latency Calculator estimates response times for packets traversing a series of networks",
-     "Click to change to the Orvane Calculator", "Click to change to the Radixer Calculator"},
+     "Click to change to the Orvane Calculator", "Click to change to the Prefix Calculator"},
+    {"PREFIXCALCLOGO", "The Prefix Calculator explains IPv4 and IPv6 addresses and the prefixes that hold them",
+     "Click to change to the Latency Calculator", "Click to change to the Radixer Calculator"},
 };
 
 // A panel of pictures: assistive technology meets it as a named panel, not as a frame.
@@ -120,9 +123,12 @@ TMainForm::TMainForm() {
   IPSubnetTabSheet->setObjectName("IPSubnetTabSheet");
   LatencyTabSheet = new QWidget;
   LatencyTabSheet->setObjectName("LatencyTabSheet");
+  PrefixTabSheet = new QWidget;
+  PrefixTabSheet->setObjectName("PrefixTabSheet");
   MainPageControl->addTab(RadixerTabSheet, "Radixer");
   MainPageControl->addTab(IPSubnetTabSheet, "IP Subnet");
   MainPageControl->addTab(LatencyTabSheet, "Latency");
+  MainPageControl->addTab(PrefixTabSheet, "Prefix");
   layout->addWidget(MainPageControl, 1);
   setCentralWidget(central);
 
@@ -137,6 +143,8 @@ TMainForm::TMainForm() {
   fill(IPSubnetTabSheet, SubnetCalculator);
   LatencyCalculator = new TLatencyCalculator(Loading, EditCopyItem, LatencyTabSheet);
   fill(LatencyTabSheet, LatencyCalculator);
+  PrefixCalculator = new TPrefixCalculator(PrefixTabSheet);
+  fill(PrefixTabSheet, PrefixCalculator);
   for (QTabWidget* pages : central->findChildren<QTabWidget*>())
     if (pages != MainPageControl) KeepPageTabsInView(pages);
 
@@ -182,6 +190,7 @@ void TMainForm::CreateMenus() {
   CalculatorRadixerItem = addCalculator("CalculatorRadixerItem", "&Radixer Calculator", "Ctrl+H");
   CalculatorIPSubnetItem = addCalculator("CalculatorIPSubnetItem", "&Orvane Calculator", "Ctrl+I");
   CalculatorLatencyItem = addCalculator("CalculatorLatencyItem", "&Latency Calculator", "Ctrl+L");
+  CalculatorPrefixItem = addCalculator("CalculatorPrefixItem", "&Prefix Calculator", "Ctrl+P");
   CalculatorIPSubnetItem->setChecked(true);
 
   OptionsMenu = bar->addMenu("&Options");
@@ -332,6 +341,7 @@ void TMainForm::FormCreate() {
     RadixerCalculator->InitRadixerCalculator();
     RadixerCalculator->LoadSettings(SettingsKey);
     LatencyCalculator->InitLatencyCalculator();
+    PrefixCalculator->LoadSettings(SettingsKey);
     if (!LoadFormPosition(this, SettingsKey, "Position")) resize(MinimumWidth, MinimumHeight);
     SelectCalculator(1);
   });
@@ -354,6 +364,7 @@ void TMainForm::SaveSettings() {
   TRegistryBatch batch;
   SubnetCalculator->SaveSettings(SettingsKey);
   RadixerCalculator->SaveSettings(SettingsKey);
+  PrefixCalculator->SaveSettings(SettingsKey);
   SaveFormPosition(this, SettingsKey, "Position");
   try {
     batch.Save();
@@ -363,8 +374,8 @@ void TMainForm::SaveSettings() {
   }
 }
 
-std::array<QAction*, 3> TMainForm::CalculatorItems() const {
-  return {CalculatorRadixerItem, CalculatorIPSubnetItem, CalculatorLatencyItem};
+std::array<QAction*, TMainForm::CalculatorCount> TMainForm::CalculatorItems() const {
+  return {CalculatorRadixerItem, CalculatorIPSubnetItem, CalculatorLatencyItem, CalculatorPrefixItem};
 }
 
 void TMainForm::SelectCalculator(int index) {
@@ -392,9 +403,9 @@ void TMainForm::CalculatorItemClick(QObject* sender) {
 
 void TMainForm::CalcImageButtonClick(QObject* sender) {
   if (sender == CalcImageUpButton)
-    SelectCalculator((ActiveCalculator + 2) % 3);
+    SelectCalculator((ActiveCalculator + CalculatorCount - 1) % CalculatorCount);
   else if (sender == CalcImageDnButton)
-    SelectCalculator((ActiveCalculator + 1) % 3);
+    SelectCalculator((ActiveCalculator + 1) % CalculatorCount);
   else
     SelectCalculator(1);
 }

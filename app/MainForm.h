@@ -18,6 +18,7 @@ class TRadixerCalculator;
 class TSubnetCalculator;
 class TAboutForm;
 class TLatencyCalculator;
+class TPrefixCalculator;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -28,6 +29,7 @@ class TMainForm : public QMainWindow {
   static constexpr const char* SettingsKey = "Software\\Kest Group\\Plimsol Calculator\\3.01";
   static constexpr int MinimumWidth = 297;
   static constexpr int MinimumHeight = 455;
+  static constexpr int CalculatorCount = 4;
 
   TMainForm();
   ~TMainForm() override;
@@ -70,6 +72,7 @@ class TMainForm : public QMainWindow {
   QWidget* RadixerTabSheet;
   QWidget* IPSubnetTabSheet;
   QWidget* LatencyTabSheet;
+  QWidget* PrefixTabSheet;
 
   QMenu* FileMenu;
   QAction* FileExitItem;
@@ -80,6 +83,7 @@ class TMainForm : public QMainWindow {
   QAction* CalculatorRadixerItem;
   QAction* CalculatorIPSubnetItem;
   QAction* CalculatorLatencyItem;
+  QAction* CalculatorPrefixItem;
   QMenu* OptionsMenu;
   QAction* OptionsAllow1SubnetBitItem;
   QMenu* HelpMenu;
@@ -94,6 +98,7 @@ class TMainForm : public QMainWindow {
   TRadixerCalculator* RadixerCalculator;
   TSubnetCalculator* SubnetCalculator;
   TLatencyCalculator* LatencyCalculator;
+  TPrefixCalculator* PrefixCalculator;
   TAboutForm* AboutForm = nullptr;  // created on first use
 
  protected:
@@ -108,7 +113,7 @@ class TMainForm : public QMainWindow {
   void FocusFirstField();
   // The field whose label on the page shown has the mnemonic `key` of a menu, if any.
   QWidget* PageMnemonicField(const QKeySequence& key) const;
-  std::array<QAction*, 3> CalculatorItems() const;
+  std::array<QAction*, CalculatorCount> CalculatorItems() const;
 
   QPointer<QWidget> FocusBeforeMenuBar;
 };

@@ -44,6 +44,31 @@ std::vector<TBitMapRun> BitMapRuns(std::size_t length, int networkBits, int subn
   return walker.Runs;
 }
 
+std::string PrefixBitMapText(int width, int networkBits) {
+  const int group = width == 32 ? 8 : 16;
+  std::string text;
+  for (int bit = 0; bit < width; ++bit) {
+    if (bit > 0 && bit % group == 0) text += width == 32 ? '.' : ':';
+    text += bit < networkBits ? 'n' : 'h';
+  }
+  return text;
+}
+
+std::vector<TBitMapRun> PrefixBitMapRuns(std::string_view text, int firstBit, int networkBits) {
+  std::vector<TBitMapRun> runs;
+  int bit = firstBit;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool isBit = text[i] != '.' && text[i] != ':';
+    const TBitMapPart part = !isBit ? bpPlain : bit < networkBits ? bpNetwork : bpHost;
+    if (isBit) ++bit;
+    if (!runs.empty() && runs.back().Part == part)
+      ++runs.back().Length;
+    else
+      runs.push_back({i, 1, part});
+  }
+  return runs;
+}
+
 std::string ClassBitMapTitle(AddressClass c) {
   return std::string("Class ") + static_cast<char>('A' + static_cast<int>(c)) + " Bit Map (";
 }

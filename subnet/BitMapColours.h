@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "subnet/SubnetMath.h"
@@ -38,6 +39,14 @@ struct TBitMapRun {
 // counts as 0.
 std::vector<TBitMapRun> BitMapRuns(std::size_t length, int networkBits, int subnetBits, int hostBits);
 
+// The map of a prefix `networkBits` long among `width` bits (32 or 128): an
+// "n" per network bit and an "h" per host bit, in octets joined by "." (32
+// bits) or in groups of 16 joined by ":".
+std::string PrefixBitMapText(int width, int networkBits);
+// The runs of a piece of such a map whose first bit is bit `firstBit`: bits
+// before `networkBits` are network, the rest host, "." and ":" plain.
+std::vector<TBitMapRun> PrefixBitMapRuns(std::string_view text, int firstBit, int networkBits);
+
 struct TBitMapPiece {
   std::string Text;
   TBitMapPart Part;
@@ -46,6 +55,7 @@ struct TBitMapPiece {
 // "Class B Bit Map (" and the like; "Subnet Bit Map (" for the subnet bit map.
 std::string ClassBitMapTitle(AddressClass c);
 inline constexpr const char* SubnetBitMapTitle = "Subnet Bit Map (";
+inline constexpr const char* PrefixBitMapTitle = "Prefix Bit Map (";
 
 // The caption of a bit-map label piece by piece: the title, then the legend
 // of the network, (only `withSubnet`) subnet and host bits in parentheses.

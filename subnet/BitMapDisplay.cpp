@@ -7,6 +7,7 @@
 
 #include "controls/ColourContrast.h"
 #include "subnet/BitMapColours.h"
+#include "subnet/BitMapDisplay.h"
 #include "subnet/SubnetCalculator.h"
 
 namespace {
@@ -41,26 +42,68 @@ void NextCell(QRect& rect, int width) {
   rect.setWidth(width);
 }
 
-}  // namespace
-
-void TSubnetCalculator::DrawTextPiece(TCanvas& canvas, QRect& rect, const TDrawTextFormat& options, QString text) {
+// Draws `text` right after the previous piece: `rect` moves on to the piece's
+// cell, its top and bottom kept.
+void DrawTextPiece(TCanvas& canvas, QRect& rect, const TDrawTextFormat& options, QString text) {
   NextCell(rect, canvas.TextWidth(text));
   DrawTextFormatted(canvas, rect, text, options);
+}
+
+}  // namespace
+
+void DrawBitMapLegend(TKestCustomLabel& label, const QRect& ARect, const std::vector<TBitMapPiece>& pieces) {
+  TCanvas& canvas = *label.Canvas();
+  const QColor fontColour = canvas.FontColor;
+  const TDrawTextFormat format = PieceFormat(label);
+  QRect run = StartOfRun(ARect);
+  for (const TBitMapPiece& piece : pieces) {
+    canvas.FontColor = PartColour(piece.Part, fontColour, canvas.Brush.color());
+    DrawTextPiece(canvas, run, format, QString::fromStdString(piece.Text));
+  }
+}
+
+void DrawBitMapBox(TKestCustomTextBox& box, const QRect& ARect, const std::vector<TBitMapRun>& runs) {
+  TCanvas& canvas = *box.Canvas();
+  const QColor fontColour = canvas.FontColor;
+  // The pieces start right inside the edge: unlike the plain caption, not inset by BorderWidth.
+  QRect inside = ARect;
+  DrawEdgeFormatted(canvas, inside, box.EdgeFormat());
+
+  const QString text = box.Caption();
+  const TDrawTextFormat format = PieceFormat(box);
+  QRect run = StartOfRun(inside);
+  for (const TBitMapRun& piece : runs) {
+    canvas.FontColor = PartColour(piece.Part, fontColour, canvas.Brush.color());
+    DrawTextPiece(canvas, run, format,
+                  text.mid(static_cast<qsizetype>(piece.Start), static_cast<qsizetype>(piece.Length)));
+  }
+}
+
+std::vector<QRect> BitMapBoxCharacterRects(const TKestCustomTextBox& box, const QRect& ARect,
+                                           const std::vector<TBitMapRun>& runs) {
+  QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&scratch);
+  TCanvas canvas(painter, box.palette());
+  canvas.Font = box.font();
+  const QString text = box.Caption();
+  const TDrawTextFormat format = PieceFormat(box);
+  QRect run = StartOfRun(EdgeInteriorRect(ARect, box.EdgeFormat()));
+  std::vector<QRect> rects;
+  for (const TBitMapRun& piece : runs) {
+    const QString pieceText = text.mid(static_cast<qsizetype>(piece.Start), static_cast<qsizetype>(piece.Length));
+    NextCell(run, canvas.TextWidth(pieceText));
+    const std::vector<QRect> pieceRects = DrawnCharacterRects(canvas.Font, run, pieceText, format);
+    rects.insert(rects.end(), pieceRects.begin(), pieceRects.end());
+  }
+  return rects;
 }
 
 void TSubnetCalculator::BitMapLabelCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw) {
   DefaultDraw = false;
   auto* label = static_cast<TKestCustomLabel*>(Sender);
-  TCanvas& canvas = *label->Canvas();
-  const QColor fontColour = canvas.FontColor;
   const bool isSubnetLabel = label == SubnetBitMapLabel;
   const std::string title = isSubnetLabel ? SubnetBitMapTitle : ClassBitMapTitle(CurrentClass());
-  const TDrawTextFormat format = PieceFormat(*label);
-  QRect run = StartOfRun(ARect);
-  for (const TBitMapPiece& piece : BitMapLegendPieces(title, isSubnetLabel)) {
-    canvas.FontColor = PartColour(piece.Part, fontColour, canvas.Brush.color());
-    DrawTextPiece(canvas, run, format, QString::fromStdString(piece.Text));
-  }
+  DrawBitMapLegend(*label, ARect, BitMapLegendPieces(title, isSubnetLabel));
 }
 
 std::vector<TBitMapRun> TSubnetCalculator::BitMapTextBoxRuns(const TKestCustomTextBox& box) const {
@@ -77,37 +120,10 @@ std::vector<TBitMapRun> TSubnetCalculator::BitMapTextBoxRuns(const TKestCustomTe
 void TSubnetCalculator::BitMapTextBoxCustomDraw(QObject* Sender, const QRect& ARect, bool& DefaultDraw) {
   DefaultDraw = false;
   auto* box = static_cast<TKestCustomTextBox*>(Sender);
-  TCanvas& canvas = *box->Canvas();
-  const QColor fontColour = canvas.FontColor;
-  // The pieces start right inside the edge: unlike the plain caption, not inset by BorderWidth.
-  QRect inside = ARect;
-  DrawEdgeFormatted(canvas, inside, box->EdgeFormat());
-
-  const QString text = box->Caption();
-  const TDrawTextFormat format = PieceFormat(*box);
-  QRect run = StartOfRun(inside);
-  for (const TBitMapRun& piece : BitMapTextBoxRuns(*box)) {
-    canvas.FontColor = PartColour(piece.Part, fontColour, canvas.Brush.color());
-    DrawTextPiece(canvas, run, format,
-                  text.mid(static_cast<qsizetype>(piece.Start), static_cast<qsizetype>(piece.Length)));
-  }
+  DrawBitMapBox(*box, ARect, BitMapTextBoxRuns(*box));
 }
 
 std::vector<QRect> TSubnetCalculator::BitMapTextBoxCharacterRects(const TKestCustomTextBox& box,
                                                                   const QRect& ARect) const {
-  QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
-  QPainter painter(&scratch);
-  TCanvas canvas(painter, box.palette());
-  canvas.Font = box.font();
-  const QString text = box.Caption();
-  const TDrawTextFormat format = PieceFormat(box);
-  QRect run = StartOfRun(EdgeInteriorRect(ARect, box.EdgeFormat()));
-  std::vector<QRect> rects;
-  for (const TBitMapRun& piece : BitMapTextBoxRuns(box)) {
-    const QString pieceText = text.mid(static_cast<qsizetype>(piece.Start), static_cast<qsizetype>(piece.Length));
-    NextCell(run, canvas.TextWidth(pieceText));
-    const std::vector<QRect> pieceRects = DrawnCharacterRects(canvas.Font, run, pieceText, format);
-    rects.insert(rects.end(), pieceRects.begin(), pieceRects.end());
-  }
-  return rects;
+  return BitMapBoxCharacterRects(box, ARect, BitMapTextBoxRuns(box));
 }

@@ -77,9 +77,6 @@ class TSubnetCalculator : public QWidget {
   std::vector<QRect> BitMapTextBoxCharacterRects(const TKestCustomTextBox& box, const QRect& ARect) const;
   // The box's caption in runs of network, subnet and host bits.
   std::vector<TBitMapRun> BitMapTextBoxRuns(const TKestCustomTextBox& box) const;
-  // Draws `text` right after the previous piece: `rect` moves on to the
-  // piece's cell, its top and bottom kept.
-  static void DrawTextPiece(TCanvas& canvas, QRect& rect, const TDrawTextFormat& options, QString text);
 
   bool SubnetTableStale = true;
   // True while SubnetSpinEditChange runs, so that the range changes it makes are not handled again.

@@ -22,6 +22,7 @@
 #include "controls/KestIPAddrEdit.h"
 #include "controls/KestPanels.h"
 #include "latency/LatencyCalculator.h"
+#include "prefix/PrefixCalculator.h"
 #include "latency/PlimsolNetworkButton.h"
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
@@ -160,12 +161,14 @@ TEST_F(MainFormTest, ShortcutsSwitchCalculators) {
   };
   const Step steps[] = {{"Ctrl+H", 0, form.CalculatorRadixerItem, false},
                         {"Ctrl+L", 2, form.CalculatorLatencyItem, false},
+                        {"Ctrl+P", 3, form.CalculatorPrefixItem, false},
                         {"Ctrl+I", 1, form.CalculatorIPSubnetItem, true}};
   for (const Step& step : steps) {
     QTest::keySequence(&form, QKeySequence(step.Keys));
     EXPECT_EQ(form.ActiveCalculator, step.Calculator) << step.Keys;
     EXPECT_EQ(form.MainPageControl->currentIndex(), step.Calculator);
-    for (QAction* item : {form.CalculatorRadixerItem, form.CalculatorIPSubnetItem, form.CalculatorLatencyItem})
+    for (QAction* item : {form.CalculatorRadixerItem, form.CalculatorIPSubnetItem, form.CalculatorLatencyItem,
+                          form.CalculatorPrefixItem})
       EXPECT_EQ(item->isChecked(), item == step.Checked) << step.Keys;
     EXPECT_EQ(form.OptionsMenu->isEnabled(), step.OptionsEnabled);
   }
@@ -174,18 +177,19 @@ TEST_F(MainFormTest, ShortcutsSwitchCalculators) {
 TEST_F(MainFormTest, ArrowButtonsCycleWithHintsNamingTheirTarget) {
   TMainForm form;
   form.FormCreate();
-  const char* names[] = {"Radixer", "Orvane", "Latency"};
-  for (int i = 0; i < 3; ++i) {
+  const char* names[] = {"Radixer", "Orvane", "Latency", "Prefix"};
+  const int upVisits[] = {0, 3, 2, 1};
+  for (int expected : upVisits) {
     form.CalcImageUpButton->click();
-    EXPECT_EQ(form.ActiveCalculator, (i == 0 ? 0 : i == 1 ? 2 : 1));
-    const int up = (form.ActiveCalculator + 2) % 3;
-    const int down = (form.ActiveCalculator + 1) % 3;
+    EXPECT_EQ(form.ActiveCalculator, expected);
+    const int up = (form.ActiveCalculator + 3) % 4;
+    const int down = (form.ActiveCalculator + 1) % 4;
     EXPECT_TRUE(form.CalcImageUpButton->toolTip().contains(names[up]));
     EXPECT_TRUE(form.CalcImageDnButton->toolTip().contains(names[down]));
     EXPECT_EQ(form.CalcImageDnButton->statusTip(), form.CalcImageDnButton->toolTip());
     EXPECT_FALSE(form.CalcLogoImage->pixmap().isNull());
   }
-  const int downVisits[] = {2, 0, 1};
+  const int downVisits[] = {2, 3, 0, 1};
   for (int expected : downVisits) {
     form.CalcImageDnButton->click();
     EXPECT_EQ(form.ActiveCalculator, expected);
@@ -318,9 +322,9 @@ TEST_F(MainFormTest, EachCalculatorOpensOnItsFirstFieldAndTabPassesNoDecoration)
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   EXPECT_TRUE(form.SubnetCalculator->IPAddressEdit->isAncestorOf(QApplication::focusWidget())) << "at start-up";
   const QWidget* first[] = {form.RadixerCalculator->NumberWidthGroup, form.SubnetCalculator->IPAddressEdit,
-                            form.LatencyCalculator->DesktopNetworkButton};
+                            form.LatencyCalculator->DesktopNetworkButton, form.PrefixCalculator->InputEdit};
   const QWidget* decorations[] = {form.CalcImageUpButton, form.CalcImageDnButton, form.GotoWebsiteButton};
-  for (int calculator = 0; calculator < 3; ++calculator) {
+  for (int calculator = 0; calculator < TMainForm::CalculatorCount; ++calculator) {
     SCOPED_TRACE(calculator);
     form.SelectCalculator(calculator);
     QWidget* start = QApplication::focusWidget();
@@ -347,7 +351,7 @@ TEST_F(MainFormTest, EveryPageTabShowsWholeInTheSmallestWindow) {
   form.FormCreate();
   form.show();
   ASSERT_EQ(form.size(), QSize(297, 455));
-  for (int calculator = 0; calculator < 3; ++calculator) {
+  for (int calculator = 0; calculator < TMainForm::CalculatorCount; ++calculator) {
     form.SelectCalculator(calculator);
     QApplication::processEvents();
     for (QTabWidget* pages : form.MainPageControl->widget(calculator)->findChildren<QTabWidget*>()) {

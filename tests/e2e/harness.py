@@ -14,6 +14,7 @@ CALCULATORS = {
     "Radixer": ("ctrl+h", "Base Converter"),
     "Subnet": ("ctrl+i", "Address Info"),
     "Latency": ("ctrl+l", "Network Setup"),
+    "Prefix": ("ctrl+p", "Address"),
 }
 
 

@@ -49,11 +49,38 @@ TEST(BitMapRuns, LongerTextLeavesTheRestUncoloured) {
   EXPECT_EQ(Letters(38, 16, 2, 14), "nnnnnnnn.nnnnnnnn.sshhhhhh.hhhhhhhh---");
 }
 
+TEST(PrefixBitMap, LettersAndColoursFollowTheLength) {
+  EXPECT_EQ(PrefixBitMapText(32, 22), "nnnnnnnn.nnnnnnnn.nnnnnnhh.hhhhhhhh");
+  EXPECT_EQ(PrefixBitMapText(32, 0), "hhhhhhhh.hhhhhhhh.hhhhhhhh.hhhhhhhh");
+  EXPECT_EQ(PrefixBitMapText(128, 20),
+            "nnnnnnnnnnnnnnnn:nnnnhhhhhhhhhhhh:hhhhhhhhhhhhhhhh:hhhhhhhhhhhhhhhh:"
+            "hhhhhhhhhhhhhhhh:hhhhhhhhhhhhhhhh:hhhhhhhhhhhhhhhh:hhhhhhhhhhhhhhhh");
+  struct Case {
+    const char* Text;
+    int FirstBit, Network;
+    const char* Expected;
+  };
+  // Colours by bit number, whatever the letters say: the pieces of an IPv6 map start past bit 0.
+  const Case cases[] = {
+      {"11000000.10101000.00000001.00000001", 0, 22, "nnnnnnnn.nnnnnnnn.nnnnnnhh.hhhhhhhh"},
+      {"hhhhhhhhhhhhhhhh:hhhhhhhhhhhhhhhh:", 96, 64, "hhhhhhhhhhhhhhhh.hhhhhhhhhhhhhhhh."},
+      {"hhhhhhhhhhhhhhhh:hhhhhhhhhhhhhhhh", 32, 40, "nnnnnnnnhhhhhhhh.hhhhhhhhhhhhhhhh"},
+      {"0101", 0, 0, "hhhh"},
+  };
+  for (const Case& c : cases) {
+    std::string letters(std::string_view(c.Text).size(), '-');
+    for (const TBitMapRun& run : PrefixBitMapRuns(c.Text, c.FirstBit, c.Network))
+      letters.replace(run.Start, run.Length, run.Length, "nsh."[run.Part]);
+    EXPECT_EQ(letters, c.Expected) << c.Text << " from bit " << c.FirstBit;
+  }
+}
+
 TEST(BitMapLegend, CaptionsAndTheirPieces) {
   EXPECT_EQ(BitMapLegendText(ClassBitMapTitle(acClassA), false), "Class A Bit Map (n=network; h=host)");
   EXPECT_EQ(BitMapLegendText(ClassBitMapTitle(acClassB), false), "Class B Bit Map (n=network; h=host)");
   EXPECT_EQ(BitMapLegendText(ClassBitMapTitle(AddressClassOf(7)), false), "Class C Bit Map (n=network; h=host)");
   EXPECT_EQ(BitMapLegendText(SubnetBitMapTitle, true), "Subnet Bit Map (n=network; s=subnet; h=host)");
+  EXPECT_EQ(BitMapLegendText(PrefixBitMapTitle, false), "Prefix Bit Map (n=network; h=host)");
 
   const auto pieces = BitMapLegendPieces(SubnetBitMapTitle, true);
   std::string parts;

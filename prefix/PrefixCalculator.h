@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The prefix calculator: one input line with an address or prefix of either
+// family, and the pages of what it is and what it holds.
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "prefix/Address.h"
+#include "radix/OUIList.h"
+#include "subnet/SubnetPageControls.h"
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class TKestLabel;
+
+class TPrefixCalculator : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TPrefixCalculator(QWidget* parent);
+
+  // The last good input below the program's settings key; the default when absent or unreadable.
+  void LoadSettings(const QString& settingsKey);
+  void SaveSettings(const QString& settingsKey) const;
+
+  // Shows the results of the input as typed, or what is wrong with it while
+  // the last good results stay, marked stale.
+  void InputEditChange();
+  void ShowAddress(const AddressInput& input);
+  void ShowPrefix(const IpPrefix& prefix);
+  bool Stale() const { return stale_; }
+  // The input whose results are shown.
+  const QString& ShownInput() const { return shownInput_; }
+
+  QLabel* InputLabel;
+  QLineEdit* InputEdit;
+  QLabel* InputErrorLabel;
+  QTabWidget* PrefixPageControl;
+  QWidget* AddressTabSheet;
+  QWidget* PrefixTabSheet;
+
+  // Address page
+  TOutputBox* CanonicalTextBox;
+  TOutputBox* FullTextBox;
+  TOutputBox* IntegerTextBox;
+  TOutputBox* HexTextBox;
+  TOutputBox* BinaryTextBox;
+  TOutputBox* ReverseDnsTextBox;
+  TOutputBox* KindTextBox;
+  TOutputBox* ScopeTextBox;
+  TOutputBox* EmbeddedTextBox;
+  TOutputBox* MacTextBox;
+  TOutputBox* VendorTextBox;
+  TOutputBox* SolicitedNodeTextBox;
+
+  // Prefix page
+  TOutputBox* NetworkTextBox;
+  TOutputBox* FirstTextBox;
+  TOutputBox* LastTextBox;
+  TOutputBox* MaskTextBox;
+  TOutputBox* WildcardTextBox;
+  TOutputBox* BroadcastTextBox;
+  TOutputBox* UsableHostsTextBox;
+  TOutputBox* AddressCountTextBox;
+  TOutputBox* PowerOfTwoTextBox;
+  TKestLabel* PrefixBitMapLabel;
+  // One box per 32 bits: one for IPv4, four for IPv6.
+  std::vector<TOutputBox*> PrefixBitMapTextBoxes;
+  TOutputBox* EnclosingTextBox;
+
+ private:
+  // A page of the calculator: a scrolling column of captioned result boxes.
+  QWidget* NewPage(const QString& caption, const char* name);
+  TOutputBox* AddResult(QWidget* page, const char* name, const QString& caption);
+  void CreateAddressPage();
+  void CreatePrefixPage();
+  void SetStale(bool stale);
+  // The vendor of `mac` from OUI.txt, read on first use.
+  QString VendorOf(std::uint64_t mac);
+  // As many characters as a result box shows in the narrowest window.
+  static constexpr std::size_t ResultLineWidth = 35;
+  // Shows `text` in `box`, in as many lines as the narrowest window needs.
+  static void ShowResult(TOutputBox* box, const std::string& text);
+  // Shows `lines` in `box`, as high as they need.
+  static void ShowLines(TOutputBox* box, const std::string& lines);
+
+  bool stale_ = false;
+  QString shownInput_;
+  // The prefix length the bit map shows.
+  int bitMapNetworkBits_ = 0;
+  std::optional<TOUIList> ouiList_;
+};

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Long result texts in lines short enough for the narrowest window.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// `text` in lines of at most `width` characters joined by '\n', each broken
+// right after the last of `separators` that keeps it short enough, or at
+// `width` when none does. The lines joined again give `text`.
+std::string BreakLines(std::string_view text, std::size_t width, std::string_view separators);

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+#include "prefix/PrefixCalculator.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/Registry.h"
+#include "tests/support/MessageRecorder.h"
+
+namespace {
+
+constexpr const char* SettingsKey = "Software\\Test\\Prefix";
+
+class PrefixCalculatorTest : public testing::Test {
+ protected:
+  PrefixCalculatorTest() : Calculator(nullptr) {
+    QFile::remove(RegistryFilePath());
+    Calculator.LoadSettings(SettingsKey);
+  }
+
+  // Types `keys` over the whole input, one key at a time.
+  void Type(const char* keys) {
+    Calculator.InputEdit->selectAll();
+    QTest::keyClicks(Calculator.InputEdit, keys);
+  }
+
+  // A box's text as read: the lines it is broken into joined again.
+  static std::string Read(const TOutputBox* box) { return box->Caption().remove('\n').toStdString(); }
+
+  TMessageRecorder Messages;
+  TPrefixCalculator Calculator;
+};
+
+TEST_F(PrefixCalculatorTest, ResultsFollowEachGoodKeystrokeAndAMistakeLeavesThemStale) {
+  EXPECT_EQ(Calculator.InputEdit->text(), "2001:db8::1/64") << "the first start's example";
+  Type("10.1.2.3/22");
+  EXPECT_FALSE(Calculator.Stale());
+  EXPECT_EQ(Read(Calculator.NetworkTextBox), "10.1.0.0/22");
+  EXPECT_EQ(Read(Calculator.BroadcastTextBox), "10.1.3.255");
+  EXPECT_EQ(Read(Calculator.UsableHostsTextBox), "10.1.0.1 - 10.1.3.254 (1022)");
+  EXPECT_EQ(Calculator.PrefixBitMapTextBoxes[0]->Caption(), "nnnnnnnn.nnnnnnnn.nnnnnnhh.hhhhhhhh");
+
+  QTest::keyClick(Calculator.InputEdit, Qt::Key_0);  // 10.1.2.3/220
+  EXPECT_TRUE(Calculator.Stale());
+  EXPECT_EQ(Calculator.InputErrorLabel->text(), "prefix length 220 is above 32");
+  EXPECT_EQ(Calculator.PrefixPageControl->tabText(0), "Address (stale)");
+  EXPECT_FALSE(Calculator.NetworkTextBox->isEnabled()) << "greyed";
+  EXPECT_EQ(Read(Calculator.NetworkTextBox), "10.1.0.0/22") << "the last good results stay";
+  EXPECT_EQ(Calculator.ShownInput(), "10.1.2.3/22");
+
+  QTest::keyClick(Calculator.InputEdit, Qt::Key_Backspace);
+  EXPECT_FALSE(Calculator.Stale());
+  EXPECT_TRUE(Calculator.InputErrorLabel->text().isEmpty());
+  EXPECT_EQ(Calculator.PrefixPageControl->tabText(0), "Address");
+  EXPECT_TRUE(Calculator.NetworkTextBox->isEnabled());
+  EXPECT_TRUE(Messages.Messages.empty()) << "nothing pops up while typing";
+}
+
+TEST_F(PrefixCalculatorTest, EveryBoxShowsItsResult) {
+  struct Case {
+    const char* Input;
+    std::vector<std::pair<TOutputBox* TPrefixCalculator::*, const char*>> Boxes;
+  };
+  using C = TPrefixCalculator;
+  const Case cases[] = {
+      {"fe80::21b:63ff:fe84:45e6%eth0/64",
+       {{&C::CanonicalTextBox, "fe80::21b:63ff:fe84:45e6%eth0"},
+        {&C::FullTextBox, "fe80:0000:0000:0000:021b:63ff:fe84:45e6"},
+        {&C::KindTextBox, "link-local (Link-Local Unicast, RFC 4291)"},
+        {&C::MacTextBox, "00:1b:63:84:45:e6"},
+        {&C::SolicitedNodeTextBox, "ff02::1:ff84:45e6"},
+        {&C::NetworkTextBox, "fe80::/64"},
+        {&C::LastTextBox, "fe80::ffff:ffff:ffff:ffff"},
+        {&C::MaskTextBox, "none"},
+        {&C::UsableHostsTextBox, "none"},
+        {&C::AddressCountTextBox, "18446744073709551616"},
+        {&C::PowerOfTwoTextBox, "2^64"}}},
+      {"2001:0:4136:e378:8000:63bf:3fff:fdd2",
+       {{&C::EmbeddedTextBox, "Teredo server 65.54.227.120, client 192.0.2.45, port 40000"},
+        {&C::MacTextBox, "none"}}},
+      {"192.0.2.1 255.255.255.254",
+       {{&C::HexTextBox, "0xc0000201"},
+        {&C::IntegerTextBox, "3221225985"},
+        {&C::BinaryTextBox, "11000000.00000000.00000010.00000001"},
+        {&C::ReverseDnsTextBox, "1.2.0.192.in-addr.arpa"},
+        {&C::ScopeTextBox, "not globally reachable"},
+        {&C::WildcardTextBox, "0.0.0.1"},
+        {&C::BroadcastTextBox, "none"},
+        {&C::UsableHostsTextBox, "192.0.2.0 - 192.0.2.1 (2)"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Input);
+    Type(c.Input);
+    ASSERT_FALSE(Calculator.Stale()) << Calculator.InputErrorLabel->text().toStdString();
+    for (const auto& [box, expected] : c.Boxes)
+      EXPECT_EQ(Read(Calculator.*box), expected) << (Calculator.*box)->objectName().toStdString();
+  }
+  // The last case: a /31 inside its enclosing prefixes down to /0, one a line.
+  const QStringList chain = Calculator.EnclosingTextBox->Caption().split('\n');
+  EXPECT_EQ(chain.size(), 32);
+  EXPECT_EQ(chain.front(), "192.0.2.0/31");
+  EXPECT_EQ(chain.back(), "0.0.0.0/0");
+}
+
+TEST_F(PrefixCalculatorTest, LongResultsBreakIntoLinesThatTheBoxIsHighFor) {
+  Type("2001:db8:85a3:8d3:1319:8a2e:370:7348/77");
+  const QString binary = Calculator.BinaryTextBox->Caption();
+  EXPECT_EQ(binary.count('\n'), 3);
+  EXPECT_GT(Calculator.BinaryTextBox->height(), 3 * Calculator.HexTextBox->height() / 2);
+  int shown = 0;
+  for (const TOutputBox* box : Calculator.PrefixBitMapTextBoxes) shown += !box->isHidden();
+  EXPECT_EQ(shown, 4);
+  EXPECT_EQ(Calculator.PrefixBitMapTextBoxes[2]->Caption(), "nnnnnnnnnnnnnhhh:hhhhhhhhhhhhhhhh:");
+}
+
+TEST_F(PrefixCalculatorTest, TheLastGoodInputComesBackAfterARestart) {
+  Type("10.9.8.7/12");
+  QTest::keyClick(Calculator.InputEdit, Qt::Key_X);
+  ASSERT_TRUE(Calculator.Stale());
+  Calculator.SaveSettings(SettingsKey);
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKeyReadOnly(QString(SettingsKey) + "\\Prefix Calculator"));
+  EXPECT_EQ(registry.ReadString("Input"), "10.9.8.7/12");
+
+  TPrefixCalculator restarted(nullptr);
+  restarted.LoadSettings(SettingsKey);
+  EXPECT_EQ(restarted.InputEdit->text(), "10.9.8.7/12");
+  EXPECT_EQ(restarted.NetworkTextBox->Caption(), "10.0.0.0/12");
+
+  registry.CloseKey();
+  ASSERT_TRUE(registry.OpenKey(QString(SettingsKey) + "\\Prefix Calculator", true));
+  registry.WriteString("Input", "10.9.8.7/33");
+  registry.CloseKey();
+  TPrefixCalculator edited(nullptr);
+  edited.LoadSettings(SettingsKey);
+  EXPECT_EQ(edited.InputEdit->text(), "2001:db8::1/64") << "an unreadable value gives the example";
+  EXPECT_FALSE(edited.Stale());
+}
+
+}  // namespace
