@@ -40,18 +40,22 @@ struct TCalculatorInfo {
   const char* LogoHint;
   const char* UpHint;
   const char* DownHint;
+  int Up;
+  int Down;
 };
 
+// The first three calculators cycle among themselves as they always have; the
+// Prefix Calculator's arrows lead into that cycle, so no older arrow changes.
 constexpr TCalculatorInfo Calculators[4] = {
     {"RADIXERCALCLOGO",
      "The Radixer Calculator performs useful functions with binary, decimal, hexadecimal, and octal numbers",
-     "Click to change to the Prefix Calculator", "Click to change to the Orvane Calculator"},
+     "Click to change to the Latency Calculator", "Click to change to the Orvane Calculator", 2, 1},
     {"ORVANECALCLOGO", "The Orvane Calculator is a free utility that helps in learning and calculating IP subnets",
-     "Click to change to the Radixer Calculator", "Click to change to the Latency Calculator"},
+     "Click to change to the Radixer Calculator", "Click to change to the Latency Calculator", 0, 2},
     {"LATENCYCALCLOGO", "The Latency Calculator estimates response times for packets traversing a series of networks",
-     "Click to change to the Orvane Calculator", "Click to change to the Prefix Calculator"},
+     "Click to change to the Orvane Calculator", "Click to change to the Radixer Calculator", 1, 0},
     {"PREFIXCALCLOGO", "The Prefix Calculator explains IPv4 and IPv6 addresses and the prefixes that hold them",
-     "Click to change to the Latency Calculator", "Click to change to the Radixer Calculator"},
+     "Click to change to the Latency Calculator", "Click to change to the Radixer Calculator", 2, 0},
 };
 
 // A panel of pictures: assistive technology meets it as a named panel, not as a frame.
@@ -403,9 +407,9 @@ void TMainForm::CalculatorItemClick(QObject* sender) {
 
 void TMainForm::CalcImageButtonClick(QObject* sender) {
   if (sender == CalcImageUpButton)
-    SelectCalculator((ActiveCalculator + CalculatorCount - 1) % CalculatorCount);
+    SelectCalculator(Calculators[ActiveCalculator].Up);
   else if (sender == CalcImageDnButton)
-    SelectCalculator((ActiveCalculator + 1) % CalculatorCount);
+    SelectCalculator(Calculators[ActiveCalculator].Down);
   else
     SelectCalculator(1);
 }
