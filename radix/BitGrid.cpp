@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/BitGrid.h"
 
 #include <QFontDatabase>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The bits of a word as rows of toggles, most significant first, a byte to a
 // row with a gap between its nibbles. Each toggle is named

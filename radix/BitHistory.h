@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The bit workbench's last values, newest first, with how each was made, and
 // their text in the settings: one line each, "<width> <u|s> <hex> <how>".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A machine word of 8, 16, 32 or 64 bits, read unsigned or as two's
 // complement: its text in every base, the notations accepted when typed or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Radixer's bit workbench: one word of 8 to 64 bits, signed or not, in
 // every base, as characters and as toggles; operations on it; its IEEE-754

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/Ieee754.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // IEEE-754 binary floating point of 16, 32 and 64 bits: the fields of a bit
 // pattern and its value, and the pattern nearest a decimal number.

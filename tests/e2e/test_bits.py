@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The Radixer's Bits page: a word in every base, pasted, swapped, toggled bit by bit and read as a float."""
 
 import subprocess

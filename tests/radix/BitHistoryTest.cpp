@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/BitHistory.h"
 
 #include <gtest/gtest.h>

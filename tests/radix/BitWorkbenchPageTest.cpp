@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "radix/BitWorkbenchPage.h"
 
 #include <QAbstractButton>
