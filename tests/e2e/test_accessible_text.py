@@ -100,4 +100,4 @@ class AccessibleText(AppCase):
         self.app.keys("Escape")
         radio = pyatspi.ROLE_RADIO_BUTTON
         self.assertEqual({"Radixer Calculator": (radio, False), "Orvane Calculator": (radio, False),
-                          "Latency Calculator": (radio, True)}, items)
+                          "Latency Calculator": (radio, True), "Prefix Calculator": (radio, False)}, items)

@@ -48,7 +48,9 @@ def element_rows(table):
     return [row[0] for row in a11y.table_cells(table)[1:-1]]
 
 
-class NetworkSetup(AppCase):
+class SetupPage(AppCase):
+    """The Network Setup page, with its elements found and selected by name."""
+
     def setUp(self):
         super().setUp()
         self.app.select_calculator("Latency")
@@ -62,6 +64,9 @@ class NetworkSetup(AppCase):
         self.app.click(element)
         a11y.wait_until(lambda: a11y.has_state(element, pyatspi.STATE_FOCUSED), what=f"{name!r} to have the focus")
         return element
+
+
+class NetworkSetup(SetupPage):
 
     def movable(self):
         return {name: a11y.has_state(self.element(name), pyatspi.STATE_ENABLED) for name in ["<<", ">>"]}

@@ -7,24 +7,10 @@ import re
 import pyatspi
 
 import a11y
-from harness import AppCase
+from test_latency import SetupPage
 
 
-class LatencyKeys(AppCase):
-    def setUp(self):
-        super().setUp()
-        self.app.select_calculator("Latency")
-        self.app.select_page("Network Setup")
-
-    def element(self, name):
-        return self.app.find(pyatspi.ROLE_PUSH_BUTTON, name)
-
-    def select(self, name):
-        element = self.element(name)
-        self.app.click(element)
-        a11y.wait_until(lambda: a11y.has_state(element, pyatspi.STATE_FOCUSED), what=f"{name!r} to have the focus")
-        return element
-
+class LatencyKeys(SetupPage):
     def properties(self, title):
         """The properties dialog titled `title`, made active."""
         dialog = self.app.window_named(title)

@@ -90,7 +90,9 @@ TEST(TextBoundaryTest, UnitsTileTheText) {
         ASSERT_GT(span.End, span.Start);
         EXPECT_EQ(span, TextUnitSpan(text, unit, At, span.End - 1));
         EXPECT_EQ(previous, TextUnitSpan(text, unit, Before, span.Start));
-        if (span.Start > 0) EXPECT_EQ(span, TextUnitSpan(text, unit, After, previous.Start));
+        if (span.Start > 0) {
+          EXPECT_EQ(span, TextUnitSpan(text, unit, After, previous.Start));
+        }
         previous = span;
       }
       for (int offset = -1; offset <= size; ++offset) {
