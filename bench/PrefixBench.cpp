@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "prefix/SpecialBlocks.h"
+#include "prefix/AddressBlocks.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <QVBoxLayout>
 
 #include "prefix/PrefixCalculator.h"
-#include "prefix/SpecialBlocks.h"
+#include "prefix/AddressBlocks.h"
 
 namespace {
 const std::string None = "none";
 
-std::string ScopeText(IpAddress address, const SpecialBlock& block) {
+std::string ScopeText(IpAddress address, const RegistryBlock& block) {
   const std::optional<MulticastInfo> multicast = MulticastOf(address);
   if (!multicast) return block.GloballyReachable ? "globally reachable" : "not globally reachable";
   std::string text = std::string("multicast, ") + multicast->Scope + " scope";
@@ -53,7 +53,7 @@ void TPrefixCalculator::ShowAddress(const AddressInput& input) {
   ShowResult(HexTextBox, HexText(address));
   ShowResult(BinaryTextBox, BinaryText(address));
   ShowResult(ReverseDnsTextBox, ReverseDnsName(address));
-  const SpecialBlock& block = ClassifyAddress(address);
+  const RegistryBlock& block = ClassifyAddress(address);
   ShowResult(KindTextBox, std::string(KindName(block.Kind)) + " (" + block.Name + ", " + block.Rfc + ")");
   ShowResult(ScopeTextBox, ScopeText(address, block));
   ShowResult(EmbeddedTextBox, EmbeddedText(address));

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "prefix/PrefixFacts.h"
-#include "prefix/SpecialBlocks.h"
+#include "prefix/AddressBlocks.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ void PrintFacts(const AddressInput& input) {
   const IpAddress a = input.Address;
   const AddressFamily f = a.Family;
   const IpPrefix p = InputPrefix(input);
-  const SpecialBlock& block = ClassifyAddress(a);
+  const RegistryBlock& block = ClassifyAddress(a);
   const auto teredo = TeredoOf(a);
   const auto mapped = block.Kind == AddressKind::Ipv4Mapped ? EmbeddedIpv4(a) : std::nullopt;
   const auto sixToFour = block.Kind == AddressKind::SixToFour ? EmbeddedIpv4(a) : std::nullopt;

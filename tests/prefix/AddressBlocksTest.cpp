@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "prefix/SpecialBlocks.h"
+#include "prefix/AddressBlocks.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ const char* BlockName(IpAddress a) { return ClassifyAddress(a).Name; }
 
 // Each block's first and last address, and the addresses just outside it
 // ("" where the family's space ends).
-TEST(SpecialBlocks, EdgesOfEveryBlock) {
+TEST(AddressBlocks, EdgesOfEveryBlock) {
   struct Case {
     const char* Block;
     const char* First;
@@ -118,7 +118,7 @@ TEST(SpecialBlocks, EdgesOfEveryBlock) {
   }
 }
 
-TEST(SpecialBlocks, KindAndReachability) {
+TEST(AddressBlocks, KindAndReachability) {
   struct Case {
     const char* Address;
     const char* Kind;
@@ -154,13 +154,13 @@ TEST(SpecialBlocks, KindAndReachability) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Address);
-    const SpecialBlock& b = ClassifyAddress(Parsed(c.Address));
+    const RegistryBlock& b = ClassifyAddress(Parsed(c.Address));
     EXPECT_STREQ(KindName(b.Kind), c.Kind);
     EXPECT_EQ(b.GloballyReachable, c.Global);
   }
 }
 
-TEST(SpecialBlocks, MulticastScopeAndFlags) {
+TEST(AddressBlocks, MulticastScopeAndFlags) {
   struct Case {
     const char* Address;
     const char* Scope;
@@ -192,7 +192,7 @@ TEST(SpecialBlocks, MulticastScopeAndFlags) {
   EXPECT_FALSE(MulticastOf(Parsed("223.255.255.255")));
 }
 
-TEST(SpecialBlocks, TeredoServerClientAndPort) {
+TEST(AddressBlocks, TeredoServerClientAndPort) {
   const auto t = TeredoOf(Parsed("2001:0:4136:e378:8000:63bf:3fff:fdd2"));
   ASSERT_TRUE(t);
   EXPECT_EQ(CanonicalText(t->Server), "65.54.227.120");
@@ -202,7 +202,7 @@ TEST(SpecialBlocks, TeredoServerClientAndPort) {
   EXPECT_FALSE(TeredoOf(Parsed("2001:1::1")));
 }
 
-TEST(SpecialBlocks, EmbeddedIpv4) {
+TEST(AddressBlocks, EmbeddedIpv4) {
   struct Case {
     const char* Address;
     const char* Embedded;  // "" for none
@@ -220,7 +220,7 @@ TEST(SpecialBlocks, EmbeddedIpv4) {
   }
 }
 
-TEST(SpecialBlocks, MacOfAModifiedEui64InterfaceId) {
+TEST(AddressBlocks, MacOfAModifiedEui64InterfaceId) {
   struct Case {
     const char* Address;
     const char* Mac;  // "" for none
@@ -239,7 +239,7 @@ TEST(SpecialBlocks, MacOfAModifiedEui64InterfaceId) {
   }
 }
 
-TEST(SpecialBlocks, SolicitedNodeMulticastAddress) {
+TEST(AddressBlocks, SolicitedNodeMulticastAddress) {
   struct Case {
     const char* Address;
     const char* SolicitedNode;  // "" for none

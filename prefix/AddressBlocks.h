@@ -27,10 +27,10 @@ enum class AddressKind {
   Nat64,
   Ipv4Mapped,
   Ipv4Compatible,
-  Special,  // another protocol assignment; its name says which
+  ProtocolAssignment,  // another protocol assignment; its name says which
 };
 
-struct SpecialBlock {
+struct RegistryBlock {
   IpPrefix Prefix;
   AddressKind Kind;
   const char* Name;  // the registry's name of the block
@@ -41,7 +41,7 @@ struct SpecialBlock {
 // The most specific block holding `address`. Every address has one: IPv4
 // outside the registry is global, IPv6 is global unicast inside 2000::/3 and
 // reserved by the IETF outside it.
-const SpecialBlock& ClassifyAddress(IpAddress address);
+const RegistryBlock& ClassifyAddress(IpAddress address);
 // "private", "shared address space", "IPv4-mapped", ...
 const char* KindName(AddressKind kind);
 

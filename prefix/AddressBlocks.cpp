@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "prefix/SpecialBlocks.h"
+#include "prefix/AddressBlocks.h"
 
 #include <array>
 
@@ -20,7 +20,7 @@ using K = AddressKind;
 
 // IANA's IPv4 and IPv6 Special-Purpose Address Registries, with the multicast
 // and IPv6 global unicast blocks and a fallback /0 per family.
-const SpecialBlock Blocks[] = {
+const RegistryBlock Blocks[] = {
     {V4(0, 0, 0, 0, 0), K::Global, "Public", "RFC 791", true},
     {V4(0, 0, 0, 0, 8), K::Reserved, "This network", "RFC 791", false},
     {V4(0, 0, 0, 0, 32), K::Unspecified, "This host on this network", "RFC 1122", false},
@@ -29,19 +29,19 @@ const SpecialBlock Blocks[] = {
     {V4(127, 0, 0, 0, 8), K::Loopback, "Loopback", "RFC 1122", false},
     {V4(169, 254, 0, 0, 16), K::LinkLocal, "Link Local", "RFC 3927", false},
     {V4(172, 16, 0, 0, 12), K::Private, "Private-Use", "RFC 1918", false},
-    {V4(192, 0, 0, 0, 24), K::Special, "IETF Protocol Assignments", "RFC 6890", false},
-    {V4(192, 0, 0, 0, 29), K::Special, "IPv4 Service Continuity Prefix", "RFC 7335", false},
-    {V4(192, 0, 0, 8, 32), K::Special, "IPv4 dummy address", "RFC 7600", false},
-    {V4(192, 0, 0, 9, 32), K::Special, "Port Control Protocol Anycast", "RFC 7723", true},
-    {V4(192, 0, 0, 10, 32), K::Special, "Traversal Using Relays around NAT Anycast", "RFC 8155", true},
-    {V4(192, 0, 0, 170, 32), K::Special, "NAT64/DNS64 Discovery", "RFC 8880", false},
-    {V4(192, 0, 0, 171, 32), K::Special, "NAT64/DNS64 Discovery", "RFC 8880", false},
+    {V4(192, 0, 0, 0, 24), K::ProtocolAssignment, "IETF Protocol Assignments", "RFC 6890", false},
+    {V4(192, 0, 0, 0, 29), K::ProtocolAssignment, "IPv4 Service Continuity Prefix", "RFC 7335", false},
+    {V4(192, 0, 0, 8, 32), K::ProtocolAssignment, "IPv4 dummy address", "RFC 7600", false},
+    {V4(192, 0, 0, 9, 32), K::ProtocolAssignment, "Port Control Protocol Anycast", "RFC 7723", true},
+    {V4(192, 0, 0, 10, 32), K::ProtocolAssignment, "Traversal Using Relays around NAT Anycast", "RFC 8155", true},
+    {V4(192, 0, 0, 170, 32), K::ProtocolAssignment, "NAT64/DNS64 Discovery", "RFC 8880", false},
+    {V4(192, 0, 0, 171, 32), K::ProtocolAssignment, "NAT64/DNS64 Discovery", "RFC 8880", false},
     {V4(192, 0, 2, 0, 24), K::Documentation, "Documentation (TEST-NET-1)", "RFC 5737", false},
-    {V4(192, 31, 196, 0, 24), K::Special, "AS112-v4", "RFC 7535", true},
-    {V4(192, 52, 193, 0, 24), K::Special, "AMT", "RFC 7450", true},
+    {V4(192, 31, 196, 0, 24), K::ProtocolAssignment, "AS112-v4", "RFC 7535", true},
+    {V4(192, 52, 193, 0, 24), K::ProtocolAssignment, "AMT", "RFC 7450", true},
     {V4(192, 88, 99, 0, 24), K::Reserved, "Deprecated (6to4 Relay Anycast)", "RFC 7526", true},
     {V4(192, 168, 0, 0, 16), K::Private, "Private-Use", "RFC 1918", false},
-    {V4(192, 175, 48, 0, 24), K::Special, "Direct Delegation AS112 Service", "RFC 7534", true},
+    {V4(192, 175, 48, 0, 24), K::ProtocolAssignment, "Direct Delegation AS112 Service", "RFC 7534", true},
     {V4(198, 18, 0, 0, 15), K::Benchmarking, "Benchmarking", "RFC 2544", false},
     {V4(198, 51, 100, 0, 24), K::Documentation, "Documentation (TEST-NET-2)", "RFC 5737", false},
     {V4(203, 0, 113, 0, 24), K::Documentation, "Documentation (TEST-NET-3)", "RFC 5737", false},
@@ -55,27 +55,27 @@ const SpecialBlock Blocks[] = {
     {V6({0, 0, 0, 0, 0, 0, 0, 1}, 128), K::Loopback, "Loopback Address", "RFC 4291", false},
     {V6({0, 0, 0, 0, 0, 0xffff}, 96), K::Ipv4Mapped, "IPv4-mapped Address", "RFC 4291", false},
     {V6({0x64, 0xff9b}, 96), K::Nat64, "IPv4-IPv6 Translation", "RFC 6052", true},
-    {V6({0x64, 0xff9b, 1}, 48), K::Special, "IPv4-IPv6 Translation (local use)", "RFC 8215", false},
-    {V6({0x100}, 64), K::Special, "Discard-Only Address Block", "RFC 6666", false},
+    {V6({0x64, 0xff9b, 1}, 48), K::ProtocolAssignment, "IPv4-IPv6 Translation (local use)", "RFC 8215", false},
+    {V6({0x100}, 64), K::ProtocolAssignment, "Discard-Only Address Block", "RFC 6666", false},
     {V6({0x2000}, 3), K::Global, "Global Unicast", "RFC 4291", true},
-    {V6({0x2001}, 23), K::Special, "IETF Protocol Assignments", "RFC 2928", false},
+    {V6({0x2001}, 23), K::ProtocolAssignment, "IETF Protocol Assignments", "RFC 2928", false},
     {V6({0x2001}, 32), K::Teredo, "TEREDO", "RFC 4380", false},
-    {V6({0x2001, 1, 0, 0, 0, 0, 0, 1}, 128), K::Special, "Port Control Protocol Anycast", "RFC 7723", true},
-    {V6({0x2001, 1, 0, 0, 0, 0, 0, 2}, 128), K::Special, "Traversal Using Relays around NAT Anycast", "RFC 8155",
+    {V6({0x2001, 1, 0, 0, 0, 0, 0, 1}, 128), K::ProtocolAssignment, "Port Control Protocol Anycast", "RFC 7723", true},
+    {V6({0x2001, 1, 0, 0, 0, 0, 0, 2}, 128), K::ProtocolAssignment, "Traversal Using Relays around NAT Anycast", "RFC 8155",
      true},
-    {V6({0x2001, 1, 0, 0, 0, 0, 0, 3}, 128), K::Special, "DNS-SD Service Registration Protocol Anycast", "RFC 9665",
+    {V6({0x2001, 1, 0, 0, 0, 0, 0, 3}, 128), K::ProtocolAssignment, "DNS-SD Service Registration Protocol Anycast", "RFC 9665",
      true},
     {V6({0x2001, 2}, 48), K::Benchmarking, "Benchmarking", "RFC 5180", false},
-    {V6({0x2001, 3}, 32), K::Special, "AMT", "RFC 7450", true},
-    {V6({0x2001, 4, 0x112}, 48), K::Special, "AS112-v6", "RFC 7535", true},
+    {V6({0x2001, 3}, 32), K::ProtocolAssignment, "AMT", "RFC 7450", true},
+    {V6({0x2001, 4, 0x112}, 48), K::ProtocolAssignment, "AS112-v6", "RFC 7535", true},
     {V6({0x2001, 0x10}, 28), K::Reserved, "Deprecated (previously ORCHID)", "RFC 4843", false},
-    {V6({0x2001, 0x20}, 28), K::Special, "ORCHIDv2", "RFC 7343", true},
-    {V6({0x2001, 0x30}, 28), K::Special, "Drone Remote ID Protocol Entity Tags (DETs) Prefix", "RFC 9374", true},
+    {V6({0x2001, 0x20}, 28), K::ProtocolAssignment, "ORCHIDv2", "RFC 7343", true},
+    {V6({0x2001, 0x30}, 28), K::ProtocolAssignment, "Drone Remote ID Protocol Entity Tags (DETs) Prefix", "RFC 9374", true},
     {V6({0x2001, 0xdb8}, 32), K::Documentation, "Documentation", "RFC 3849", false},
     {V6({0x2002}, 16), K::SixToFour, "6to4", "RFC 3056", false},
-    {V6({0x2620, 0x4f, 0x8000}, 48), K::Special, "Direct Delegation AS112 Service", "RFC 7534", true},
+    {V6({0x2620, 0x4f, 0x8000}, 48), K::ProtocolAssignment, "Direct Delegation AS112 Service", "RFC 7534", true},
     {V6({0x3fff}, 20), K::Documentation, "Documentation", "RFC 9637", false},
-    {V6({0x5f00}, 16), K::Special, "Segment Routing (SRv6) SIDs", "RFC 9602", false},
+    {V6({0x5f00}, 16), K::ProtocolAssignment, "Segment Routing (SRv6) SIDs", "RFC 9602", false},
     {V6({0xfc00}, 7), K::UniqueLocal, "Unique-Local", "RFC 4193", false},
     {V6({0xfe80}, 10), K::LinkLocal, "Link-Local Unicast", "RFC 4291", false},
     {V6({0xfec0}, 10), K::Reserved, "Site-Local Unicast (deprecated)", "RFC 3879", false},
@@ -86,16 +86,16 @@ bool In(IpAddress address, const IpPrefix& prefix) { return Contains(prefix, add
 
 }  // namespace
 
-const SpecialBlock& ClassifyAddress(IpAddress address) {
+const RegistryBlock& ClassifyAddress(IpAddress address) {
   // Each block's mask, worked out once: classifying is on every input's path.
   static const auto masks = [] {
     std::array<U128, std::size(Blocks)> m{};
     for (std::size_t i = 0; i < m.size(); ++i) m[i] = NetworkMask(Blocks[i].Prefix.Network.Family, Blocks[i].Prefix.Length);
     return m;
   }();
-  const SpecialBlock* best = nullptr;
+  const RegistryBlock* best = nullptr;
   for (std::size_t i = 0; i < masks.size(); ++i) {
-    const SpecialBlock& b = Blocks[i];
+    const RegistryBlock& b = Blocks[i];
     if (b.Prefix.Network == IpAddress{address.Family, address.Value & masks[i]} &&
         (!best || b.Prefix.Length > best->Prefix.Length))
       best = &b;
@@ -122,7 +122,7 @@ const char* KindName(AddressKind kind) {
     case K::Nat64: return "NAT64";
     case K::Ipv4Mapped: return "IPv4-mapped";
     case K::Ipv4Compatible: return "IPv4-compatible";
-    case K::Special: return "special purpose";
+    case K::ProtocolAssignment: return "special purpose";
   }
   return "";
 }
@@ -163,7 +163,7 @@ std::optional<TeredoInfo> TeredoOf(IpAddress address) {
 }
 
 std::optional<IpAddress> EmbeddedIpv4(IpAddress address) {
-  const SpecialBlock& block = ClassifyAddress(address);
+  const RegistryBlock& block = ClassifyAddress(address);
   switch (block.Kind) {
     case K::SixToFour: return IpAddress{AddressFamily::V4, (address.Value >> 80) & 0xFFFFFFFFu};
     case K::Nat64:
