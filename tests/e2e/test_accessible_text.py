@@ -19,6 +19,10 @@ TEXT_OBJECTS = [
     ("the address control", "Subnet", "Address Info", "IP Address"),
     ("a field of the address control", "Subnet", "Address Info", "IP Address field 1"),
     ("a result box", "Subnet", "Address Info", "Binary"),
+    ("the prefix input", "Prefix", "Address", "Address or Prefix"),
+    ("a result box of several lines", "Prefix", "Address", "Full Form"),
+    ("a word field", "Radixer", "Bits", "Binary"),
+    ("a characters box", "Radixer", "Bits", "Characters"),
 ]
 
 
