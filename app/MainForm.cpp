@@ -22,6 +22,7 @@
 #include "app/CheckableMenuItem.h"
 #include "app/FormPosition.h"
 #include "app/StatusHintOverlay.h"
+#include "controls/TableSave.h"
 #include "latency/LatencyCalculator.h"
 #include "platform/AccessibleEvents.h"
 #include "platform/Application.h"
@@ -163,6 +164,14 @@ void TMainForm::CreateMenus() {
   QMenuBar* bar = menuBar();
   FileMenu = bar->addMenu("&File");
   FileMenu->setObjectName("FileMenu");
+  connect(FileMenu, &QMenu::aboutToShow, this, Guarded([this] { UpdateSaveTableItem(); }));
+  FileSaveTableItem =
+      FileMenu->addAction("&Save Table As...", this, Guarded([this] { FileSaveTableItemClick(); }));
+  FileSaveTableItem->setObjectName("FileSaveTableItem");
+  FileSaveTableItem->setShortcut(QKeySequence("Ctrl+Shift+S"));
+  FileSaveTableItem->setEnabled(false);
+  FileSaveTableSeparator = FileMenu->addSeparator();
+  FileSaveTableSeparator->setObjectName("FileSaveTableSeparator");
   FileExitItem = FileMenu->addAction("E&xit", this, Guarded([this] { FileExitItemClick(); }));
   FileExitItem->setObjectName("FileExitItem");
 
@@ -277,6 +286,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   // File) would go to each in turn; the field keeps it, as on the desktop the menu was
   // made for. Taken before the shortcuts see it, so the menu bar never takes the keyboard.
   const QEvent::Type type = event->type();
+  // The table shown may have changed since the menu last opened: checked before a shortcut is looked up.
+  if (type == QEvent::ShortcutOverride) UpdateSaveTableItem();
   if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {
     if (QWidget* field = PageMnemonicField(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
@@ -412,6 +423,15 @@ void TMainForm::CalcImageButtonClick(QObject* sender) {
     SelectCalculator(Calculators[ActiveCalculator].Down);
   else
     SelectCalculator(1);
+}
+
+void TMainForm::UpdateSaveTableItem() {
+  FileSaveTableItem->setEnabled(ShownTable(MainPageControl->currentWidget(), EditFocus()) != nullptr);
+}
+
+void TMainForm::FileSaveTableItemClick() {
+  if (const TStringGrid* grid = ShownTable(MainPageControl->currentWidget(), EditFocus()))
+    SaveTableAs(*grid, SettingsKey);
 }
 
 void TMainForm::FileExitItemClick() { close(); }

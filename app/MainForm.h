@@ -43,6 +43,8 @@ class TMainForm : public QMainWindow {
   void SelectCalculator(int index);
   void CalculatorItemClick(QObject* sender);
   void CalcImageButtonClick(QObject* sender);
+  // Saves the table of the page shown (controls/TableSave.h).
+  void FileSaveTableItemClick();
   void FileExitItemClick();
   // Enables Copy and Paste for the focused control; runs as the Edit menu opens.
   void EditMenuClick();
@@ -75,6 +77,8 @@ class TMainForm : public QMainWindow {
   QWidget* PrefixTabSheet;
 
   QMenu* FileMenu;
+  QAction* FileSaveTableItem;
+  QAction* FileSaveTableSeparator;
   QAction* FileExitItem;
   QMenu* EditMenu;
   QAction* EditCopyItem;
@@ -114,6 +118,8 @@ class TMainForm : public QMainWindow {
   // The field whose label on the page shown has the mnemonic `key` of a menu, if any.
   QWidget* PageMnemonicField(const QKeySequence& key) const;
   std::array<QAction*, CalculatorCount> CalculatorItems() const;
+  // Enables Save Table As while the page shown has a table.
+  void UpdateSaveTableItem();
 
   QPointer<QWidget> FocusBeforeMenuBar;
 };

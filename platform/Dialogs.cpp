@@ -2,6 +2,7 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -13,6 +14,17 @@ namespace {
 MessageBoxResponder& Responder() {
   static MessageBoxResponder responder;
   return responder;
+}
+
+SaveFileNameResponder& FileNameResponder() {
+  static SaveFileNameResponder responder;
+  return responder;
+}
+
+// The extension of a filter such as "CSV (*.csv)".
+QString FilterSuffix(const QString& filter) {
+  const qsizetype star = filter.lastIndexOf("*.");
+  return star < 0 ? QString() : filter.mid(star + 2).section(')', 0, 0).section(' ', 0, 0);
 }
 
 QMessageBox::Icon IconOf(unsigned flags) {
@@ -106,4 +118,21 @@ int MessageBox(const QString& text, const QString& caption, unsigned flags) {
     case QMessageBox::Cancel: return IDCANCEL;
     default: return IDOK;
   }
+}
+
+void SetSaveFileNameResponder(SaveFileNameResponder responder) { FileNameResponder() = std::move(responder); }
+
+QString GetSaveFileName(const QString& caption, const QString& path, const QStringList& filters, QString& filter) {
+  if (FileNameResponder()) return FileNameResponder()(caption, path, filters, filter);
+  QFileDialog dialog(OwnerWindow(), caption);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  dialog.selectNameFilter(filter);
+  dialog.setDefaultSuffix(FilterSuffix(filter));
+  QObject::connect(&dialog, &QFileDialog::filterSelected,
+                   [&dialog](const QString& chosen) { dialog.setDefaultSuffix(FilterSuffix(chosen)); });
+  dialog.selectFile(path);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  filter = dialog.selectedNameFilter();
+  return dialog.selectedFiles().constFirst();
 }

@@ -3,6 +3,7 @@
 // Modal message boxes with the classic flag values, and a hook that lets tests
 // answer every box instead of a person.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 enum : unsigned {
@@ -25,3 +26,16 @@ using MessageBoxResponder =
 
 // While a responder is installed, MessageBox calls it instead of showing a box.
 void SetMessageBoxResponder(MessageBoxResponder responder);
+
+// Asks for the name of a file to save to in the standard dialog, which asks
+// before replacing a file. `path` is the proposed file; `filters` are such as
+// "CSV (*.csv)", each with one extension, which a name typed without one gets;
+// `filter` is the one shown first and, on return, the one chosen. Empty when
+// the user cancels.
+QString GetSaveFileName(const QString& caption, const QString& path, const QStringList& filters, QString& filter);
+
+using SaveFileNameResponder =
+    std::function<QString(const QString& caption, const QString& path, const QStringList& filters, QString& filter)>;
+
+// While a responder is installed, GetSaveFileName calls it instead of showing a dialog.
+void SetSaveFileNameResponder(SaveFileNameResponder responder);
