@@ -169,6 +169,8 @@ void TMainForm::CreateMenus() {
       FileMenu->addAction("&Save Table As...", this, Guarded([this] { FileSaveTableItemClick(); }));
   FileSaveTableItem->setObjectName("FileSaveTableItem");
   FileSaveTableItem->setShortcut(QKeySequence("Ctrl+Shift+S"));
+  FileSaveTableItem->setStatusTip("Save the table shown to a CSV or JSON file");
+  FileSaveTableItem->setToolTip(FileSaveTableItem->statusTip());
   FileSaveTableItem->setEnabled(false);
   FileSaveTableSeparator = FileMenu->addSeparator();
   FileSaveTableSeparator->setObjectName("FileSaveTableSeparator");

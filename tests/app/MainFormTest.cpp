@@ -98,6 +98,7 @@ TEST_F(MainFormTest, TheMenuBarCarriesEveryCommand) {
     const char* Shortcut;
   };
   const Item items[] = {
+      {form.FileSaveTableItem, "&Save Table As...", "Ctrl+Shift+S"},
       {form.FileExitItem, "E&xit", ""},
       {form.EditCopyItem, "&Copy", "Ctrl+C"},
       {form.EditPasteItem, "&Paste", "Ctrl+V"},

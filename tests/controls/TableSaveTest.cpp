@@ -180,6 +180,19 @@ TEST(TableSave, AsksForTheFileAndRemembersItsFolder) {
   ASSERT_EQ(messages.Messages.size(), 1u);
   EXPECT_TRUE(messages.Messages[0].Text.startsWith("The table could not be saved to")) << messages.Messages[0].Text.toStdString();
   EXPECT_EQ(messages.Messages[0].Flags, MB_OK | MB_ICONHAND);
+
+  // A table of one row more than can be saved is refused before the dialog.
+  struct TTooLong {
+    TGridRowNumber LastRow() const { return TableWriter::MaxRows; }
+    void AppendText(TGridRowNumber, int, std::string&) const { ADD_FAILURE() << "no row is read"; }
+    std::vector<std::string> WidestTexts(int) const { return {}; }
+  };
+  grid->SetRowSource(std::make_shared<TRowSourceOf<TTooLong>>(TTooLong{}));
+  const qsizetype asked = proposed.size();
+  SaveTableAs(*grid, SettingsKey);
+  EXPECT_EQ(proposed.size(), asked);
+  ASSERT_EQ(messages.Messages.size(), 2u);
+  EXPECT_TRUE(messages.Messages[1].Text.contains("100,000,000 rows")) << messages.Messages[1].Text.toStdString();
   SetSaveFileNameResponder(nullptr);
 }
 
