@@ -36,11 +36,9 @@ QString FolderOfLastSave(const QString& settingsKey) {
   return QDir::homePath();
 }
 
-// A file name made of the table's name, without the characters a file name cannot hold.
+// A file name made of the table's name, which may hold a slash ("Subnets/Hosts").
 QString DefaultFileName(const TStringGrid& grid) {
-  QString name = grid.accessibleName().trimmed();
-  name.replace('/', '-');
-  name.remove(QChar('\0'));
+  const QString name = grid.accessibleName().trimmed().replace('/', '-');
   return name.isEmpty() ? QStringLiteral("Table") : name;
 }
 
