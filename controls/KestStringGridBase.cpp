@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 #include "controls/KestStringGridAccessible.h"
 
@@ -20,6 +21,9 @@ TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   FRowCount = InitialRowCount;
   FColWidths.assign(InitialColCount, FDefaultColWidth);
   verticalScrollBar()->setSingleStep(1);
+  connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int action) {
+    if (Windowed()) ScrollBarAction(action);
+  });
   horizontalScrollBar()->setSingleStep(1);
   UpdateScrollBars();
 }
@@ -212,9 +216,16 @@ void TStringGrid::SetSelection(const TGridRect& selection) {
   StringGridSelectionChanged(this);
 }
 
-int TStringGrid::TopRow() const { return verticalScrollBar()->value(); }
+int TStringGrid::TopRow() const {
+  return Windowed() ? FFixedRows + static_cast<int>(FTopSourceRow - FRowBase) : verticalScrollBar()->value();
+}
 
-void TStringGrid::SetTopRow(int ARow) { verticalScrollBar()->setValue(std::clamp(ARow, FFixedRows, LastTopRow())); }
+void TStringGrid::SetTopRow(int ARow) {
+  if (Windowed())
+    ScrollToSourceRow(SourceRow(std::clamp(ARow, FFixedRows, RowCount() - 1)), true);
+  else
+    verticalScrollBar()->setValue(std::clamp(ARow, FFixedRows, LastTopRow()));
+}
 
 int TStringGrid::LeftCol() const { return horizontalScrollBar()->value(); }
 
@@ -282,7 +293,14 @@ int TStringGrid::VisibleColCount() const {
 
 void TStringGrid::UpdateScrollBars() {
   QScrollBar* vertical = verticalScrollBar();
-  vertical->setRange(FFixedRows, LastTopRow());
+  if (Windowed()) {
+    const bool setting = std::exchange(FSettingScrollBar, true);
+    vertical->setRange(0, ScrollBarSteps);
+    FSettingScrollBar = setting;
+    ScrollToSourceRow(FTopSourceRow, true);
+  } else {
+    vertical->setRange(FFixedRows, LastTopRow());
+  }
   vertical->setPageStep(std::max(1, VisibleRowCount()));
   vertical->setTracking(FOptions & goThumbTracking);
   QScrollBar* horizontal = horizontalScrollBar();

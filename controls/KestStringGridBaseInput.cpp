@@ -3,7 +3,10 @@
 // sizing and moving columns and rows, and focus.
 #include "controls/KestStringGridBase.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QMouseEvent>
 #include <algorithm>
 #include <utility>
@@ -54,6 +57,15 @@ void TStringGrid::KeyDown(int& Key, Qt::KeyboardModifiers Shift) {
       if (control) target.Y = RowCount() - 1;
       break;
     default: return;
+  }
+  if (Windowed()) {
+    // The rows past the window's ends are the source's.
+    const bool home = control && Key == Qt::Key_Home;
+    const bool end = control && Key == Qt::Key_End;
+    const TGridRowNumber row = home  ? 0
+                               : end ? LastSourceRow()
+                                     : AddRows(SourceRow(FCurrent.Y), target.Y - FCurrent.Y, LastSourceRow());
+    target.Y = WindowRowOf(row);
   }
   MoveCurrent(target.X, target.Y, Shift & Qt::ShiftModifier);
   Key = 0;
@@ -179,7 +191,25 @@ void TStringGrid::resizeEvent(QResizeEvent* event) {
   UpdateScrollBars();
 }
 
-void TStringGrid::scrollContentsBy(int, int) { viewport()->update(); }
+void TStringGrid::scrollContentsBy(int, int) {
+  // A windowed scroll bar moved by hand (its ends or a drag) sets the top row in proportion.
+  if (Windowed() && !FSettingScrollBar) {
+    const int value = verticalScrollBar()->value();
+    if (value != ScrollBarValue(FTopSourceRow)) ScrollToSourceRow(TopOfScrollBar(value), false);
+  }
+  viewport()->update();
+}
+
+void TStringGrid::wheelEvent(QWheelEvent* event) {
+  if (!Windowed()) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  // A step of the windowed scroll bar is a share of the rows: the wheel moves by rows.
+  const int rows = -event->angleDelta().y() * QApplication::wheelScrollLines() / 120;
+  ScrollToSourceRow(AddRows(FTopSourceRow, rows, LastSourceRow()), true);
+  event->accept();
+}
 
 void TStringGrid::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
