@@ -58,6 +58,7 @@ void TPrefixCalculator::CreateSplitPage() {
   SplitGoToErrorLabel = new QLabel(page);
   SplitGoToErrorLabel->setObjectName("SplitGoToErrorLabel");
   SplitGoToErrorLabel->setWordWrap(true);
+  SplitGoToErrorLabel->hide();
   layout->addWidget(SplitGoToErrorLabel);
   connect(SplitGoToEdit, &QLineEdit::returnPressed, this, [this] { SplitGoTo(); });
 
@@ -66,7 +67,7 @@ void TPrefixCalculator::CreateSplitPage() {
   QFont cells = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   cells.setPointSizeF(std::min(cells.pointSizeF(), 8.0));
   SplitStringGrid->setFont(cells);
-  SplitStringGrid->SetFixedCols(1);
+  // The row numbers scroll sideways with the rest: 39 digits would leave no room beside them.
   SplitStringGrid->SetDefaultColWidth(17);
   SplitStringGrid->SetDefaultRowHeight(QFontMetrics(cells).height() + 2);
   SplitStringGrid->SetAutoWidth(false);
@@ -110,7 +111,8 @@ void TPrefixCalculator::ShowSplit(const IpPrefix& prefix) {
   SplitStringGrid->SetRowSource(std::make_shared<TRowSourceOf<SplitRows>>(SplitRows(split_)));
   SplitStringGrid->AutoSizeColumns();
   const PowerOfTwo count = split_.RowCount();
-  ShowResult(SplitCountTextBox, GroupThousands(count.DecimalText()) + " (" + count.PowerText() + ")");
+  ShowLines(SplitCountTextBox,
+            BreakLines(GroupThousands(count.DecimalText()) + " (" + count.PowerText() + ")", ResultLineWidth, ", "));
   ShowGoToError({});
 }
 
@@ -145,5 +147,7 @@ void TPrefixCalculator::SplitGoTo() {
 void TPrefixCalculator::ShowGoToError(const std::string& error) {
   const QString text = QString::fromStdString(error);
   SplitGoToErrorLabel->setText(text);
+  // Shown only when there is something to say: the table has the room otherwise.
+  SplitGoToErrorLabel->setVisible(!text.isEmpty());
   SplitGoToEdit->setAccessibleDescription(text);
 }
