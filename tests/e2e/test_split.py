@@ -97,3 +97,17 @@ class SplitPage(AppCase):
         self.app.keys("ctrl+c")
         copied = "\r\n".join(["\t".join(HEADINGS_V6), "\t".join(deep), ""])
         self.assertEqual(copied, a11y.settle(self.clipboard, copied))
+
+    def test_a_copy_of_over_a_million_rows_asks_first(self):
+        self.split("10.0.0.0/8", 30)
+        self.assertCount("4,194,304 (2^22)")
+        self.go_to("1")
+        self.app.keys("alt+s")
+        a11y.wait_until(lambda: a11y.has_state(self.table, pyatspi.STATE_FOCUSED), what="the table to have the focus")
+        self.app.keys("shift+ctrl+End")
+        subprocess.run(["xclip", "-selection", "clipboard"], input=b"before", env=self.app.desktop.env, timeout=10)
+        self.app.keys("ctrl+c")
+        question = self.app.window_named("Are you sure?")
+        a11y.do_action(a11y.Finder(question).find(pyatspi.ROLE_PUSH_BUTTON, "No"), "press", "click")
+        a11y.wait_until(lambda: a11y.is_closed(question), what="the question to close")
+        self.assertEqual("before", self.clipboard(), "nothing copied when declined")
