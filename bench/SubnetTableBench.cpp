@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
+#include "bench/PeakMemory.h"
 #include "controls/KestIPAddrEdit.h"
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
@@ -26,17 +26,6 @@
 
 namespace {
 constexpr std::int32_t LastSubnet = 4194303;
-
-// A value of /proc/self/status in kB, such as "VmHWM" or "VmRSS".
-double StatusKilobytes(const std::string& name) {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind(name + ":", 0) == 0) return std::atof(line.c_str() + name.size() + 1);
-  return 0;
-}
-
-// Starts the peak (VmHWM) over from the present resident size.
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 class TLargestTable {
  public:

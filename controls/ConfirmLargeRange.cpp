@@ -33,3 +33,13 @@ bool ConfirmLargeRange(TBetterSpinEdit* FromEdit, TBetterSpinEdit* ToEdit, QObje
   SavedTo = ToEdit->Value();
   return accepted;
 }
+
+bool ConfirmLargeCopy(std::int64_t rows) {
+  if (rows > MaxRangeRows) {
+    MessageBox(QString::fromStdString(CopyTooLargeText()), "Too many rows", MB_OK | MB_ICONINFORMATION);
+    return false;
+  }
+  return rows <= LargeCopyRows ||
+         MessageBox(QString::fromStdString(LargeCopyQuestion(rows)), "Are you sure?", MB_YESNO | MB_ICONEXCLAMATION) ==
+             IDYES;
+}

@@ -14,3 +14,7 @@ class TBetterSpinEdit;
 // raise the edits' OnChange again: the caller's handler must ignore them.
 bool ConfirmLargeRange(TBetterSpinEdit* FromEdit, TBetterSpinEdit* ToEdit, QObject* ChangedEdit,
                        std::int32_t& SavedFrom, std::int32_t& SavedTo, bool Loading);
+
+// Whether a copy of `rows` rows may go ahead: asks first about a large one,
+// and refuses, saying so, one larger than the clipboard can take.
+bool ConfirmLargeCopy(std::int64_t rows);

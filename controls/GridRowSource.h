@@ -11,6 +11,13 @@
 // Wide enough to number the rows of any table, 2^128 rows included.
 using TGridRowNumber = unsigned __int128;
 
+// `row` moved by `rows`, kept within 0 and `last`.
+inline TGridRowNumber AddRows(TGridRowNumber row, long long rows, TGridRowNumber last) {
+  const auto by = static_cast<TGridRowNumber>(rows < 0 ? -rows : rows);
+  if (rows < 0) return row > by ? row - by : 0;
+  return last - row > by ? row + by : last;
+}
+
 class TGridRowSource {
  public:
   virtual ~TGridRowSource() = default;

@@ -273,6 +273,7 @@ TAppendCellText TSuperStringGrid::CellTexts() const {
 void TSuperStringGrid::copy() {
   if (!(FEditModes & emCopy)) return;
   const TGridRect copied = CopiedCells(Selection(), ColCount(), RowCount(), FixedCols(), FixedRows(), FCopyModes);
+  if (OnCopyQuery && !OnCopyQuery(this, copied)) return;
   ClipboardSetText(FromUtf8(GridCopyText(CellTexts(), copied, FixedCols(), FixedRows(), FCopyModes)));
 }
 

@@ -55,6 +55,8 @@ struct TCellFont {
 
 using TGetCellFontEvent = std::function<void(QObject* Sender, TCellFont& AFont, int ACol, int ARow)>;
 using TCountChangeEvent = std::function<void(QObject* Sender, int OldCount)>;
+// Whether the copy of `Copied` may go ahead.
+using TCopyQueryEvent = std::function<bool(QObject* Sender, const TGridRect& Copied)>;
 
 class TSuperStringGrid : public TStringGrid {
   Q_OBJECT
@@ -102,6 +104,8 @@ class TSuperStringGrid : public TStringGrid {
   TGetCellFontEvent OnGetCellFont;
   TCountChangeEvent OnColCountChange;
   TCountChangeEvent OnRowCountChange;
+  // Asked before copy() puts the text of its cells on the clipboard.
+  TCopyQueryEvent OnCopyQuery;
 
  public slots:
   // With emCopy: puts the copy text of the selection on the clipboard.

@@ -2,25 +2,15 @@
 #include "controls/KestStringGridBase.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
-#include <limits>
-#include <stdexcept>
 #include <utility>
 
 #include "controls/KestStringGridAccessible.h"
 
 namespace {
-// Pixels either side of a column's right (a row's bottom) border that grab it for sizing.
-constexpr int SizingMargin = 3;
 constexpr int InitialColCount = 5;
 constexpr int InitialRowCount = 5;
-
 }  // namespace
 
 TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -31,6 +21,9 @@ TStringGrid::TStringGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   FRowCount = InitialRowCount;
   FColWidths.assign(InitialColCount, FDefaultColWidth);
   verticalScrollBar()->setSingleStep(1);
+  connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int action) {
+    if (Windowed()) ScrollBarAction(action);
+  });
   horizontalScrollBar()->setSingleStep(1);
   UpdateScrollBars();
 }
@@ -42,27 +35,6 @@ QString TStringGrid::Cells(int ACol, int ARow) const {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void TStringGrid::AppendCellText(int ACol, int ARow, std::string& out) const {
-  if (FRowSource && ARow >= FFixedRows && ACol >= 0 && ACol < ColCount() &&
-      static_cast<TGridRowNumber>(ARow - FFixedRows) <= FRowSource->LastRow())
-    FRowSource->AppendText(static_cast<TGridRowNumber>(ARow - FFixedRows), ACol, out);
-  else
-    out += FCells.Text(ACol, ARow);
-}
-
-void TStringGrid::SetRowSource(std::shared_ptr<const TGridRowSource> source) {
-  int rowCount = RowCount();
-  if (source) {
-    const TGridRowNumber last = source->LastRow();
-    if (last >= static_cast<TGridRowNumber>(std::numeric_limits<int>::max() - FFixedRows))
-      throw std::length_error("Too many rows for a grid.");
-    rowCount = FFixedRows + static_cast<int>(last) + 1;
-  }
-  // The rows below the fixed ones lose their stored texts either way.
-  FCells.SetSize(ColCount(), FFixedRows);
-  FRowSource = std::move(source);
-  ChangeSize(ColCount(), rowCount);
-}
 
 void TStringGrid::SetCells(int ACol, int ARow, const QString& text) {
   const QByteArray utf8 = text.toUtf8();
@@ -244,9 +216,16 @@ void TStringGrid::SetSelection(const TGridRect& selection) {
   StringGridSelectionChanged(this);
 }
 
-int TStringGrid::TopRow() const { return verticalScrollBar()->value(); }
+int TStringGrid::TopRow() const {
+  return Windowed() ? FFixedRows + static_cast<int>(FTopSourceRow - FRowBase) : verticalScrollBar()->value();
+}
 
-void TStringGrid::SetTopRow(int ARow) { verticalScrollBar()->setValue(std::clamp(ARow, FFixedRows, LastTopRow())); }
+void TStringGrid::SetTopRow(int ARow) {
+  if (Windowed())
+    ScrollToSourceRow(SourceRow(std::clamp(ARow, FFixedRows, RowCount() - 1)), true);
+  else
+    verticalScrollBar()->setValue(std::clamp(ARow, FFixedRows, LastTopRow()));
+}
 
 int TStringGrid::LeftCol() const { return horizontalScrollBar()->value(); }
 
@@ -314,7 +293,14 @@ int TStringGrid::VisibleColCount() const {
 
 void TStringGrid::UpdateScrollBars() {
   QScrollBar* vertical = verticalScrollBar();
-  vertical->setRange(FFixedRows, LastTopRow());
+  if (Windowed()) {
+    const bool setting = std::exchange(FSettingScrollBar, true);
+    vertical->setRange(0, ScrollBarSteps);
+    FSettingScrollBar = setting;
+    ScrollToSourceRow(FTopSourceRow, true);
+  } else {
+    vertical->setRange(FFixedRows, LastTopRow());
+  }
   vertical->setPageStep(std::max(1, VisibleRowCount()));
   vertical->setTracking(FOptions & goThumbTracking);
   QScrollBar* horizontal = horizontalScrollBar();
@@ -459,261 +445,3 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) { FCells.MoveRow(FromInde
 
 QSize TStringGrid::sizeHint() const { return {345, 105}; }
 
-void TStringGrid::DrawCell(QPainter& painter, int ACol, int ARow, const QRect& ARect, TGridDrawState AState) {
-  if (FDefaultDrawing) {
-    painter.setClipRect(ARect);
-    painter.setFont(font());
-    const QFontMetrics metrics(font(), this);
-    painter.drawText(ARect.left() + 2, ARect.top() + 2 + metrics.ascent(), Cells(ACol, ARow));
-  }
-  if (OnDrawCell) OnDrawCell(this, ACol, ARow, ARect, AState);
-}
-
-void TStringGrid::PaintCell(QPainter& painter, int ACol, int ARow, const QRect& rect) {
-  const bool fixed = IsFixed(ACol, ARow);
-  TGridDrawState state = 0;
-  if (fixed) {
-    state |= gdFixed;
-  } else {
-    const TGridRect selection = Selection();
-    if (ACol >= selection.Left && ACol <= selection.Right && ARow >= selection.Top && ARow <= selection.Bottom)
-      state |= gdSelected;
-    if (TGridCoord{ACol, ARow} == FCurrent && hasFocus()) state |= gdFocused;
-  }
-  const QPalette& colors = palette();
-  QColor background = colors.color(QPalette::Base);
-  if (fixed)
-    background = colors.color(QPalette::Button);
-  else if ((state & gdSelected) && (!(state & gdFocused) || (FOptions & goDrawFocusSelected)))
-    background = colors.color(QPalette::Highlight);
-  if (FDefaultDrawing) painter.fillRect(rect, background);
-  painter.save();
-  DrawCell(painter, ACol, ARow, rect, state);
-  painter.restore();
-  if (FDefaultDrawing && fixed && rect.width() > 1 && rect.height() > 1) {
-    painter.fillRect(rect.left(), rect.top(), rect.width() - 1, 1, colors.color(QPalette::Light));
-    painter.fillRect(rect.left(), rect.top(), 1, rect.height() - 1, colors.color(QPalette::Light));
-    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, colors.color(QPalette::Mid));
-    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), colors.color(QPalette::Mid));
-  }
-  if (FDefaultDrawing && (state & gdFocused)) {
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect;
-    option.backgroundColor = background;
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-  }
-  const QColor lineColor = colors.color(fixed ? QPalette::Dark : QPalette::Mid);
-  const bool vertical = FOptions & (fixed ? goFixedVertLine : goVertLine);
-  const bool horizontal = FOptions & (fixed ? goFixedHorzLine : goHorzLine);
-  if (ColLineWidth() > 0)
-    painter.fillRect(rect.right() + 1, rect.top(), ColLineWidth(), rect.height() + RowLineWidth(),
-                     vertical ? lineColor : background);
-  if (RowLineWidth() > 0)
-    painter.fillRect(rect.left(), rect.bottom() + 1, rect.width(), RowLineWidth(), horizontal ? lineColor : background);
-}
-
-void TStringGrid::paintEvent(QPaintEvent*) {
-  QPainter painter(viewport());
-  const int width = viewport()->width();
-  const int height = viewport()->height();
-  painter.fillRect(0, 0, width, height, palette().color(QPalette::Base));
-  std::vector<std::pair<int, int>> cols;  // index, left edge
-  int x = 0;
-  for (int col = 0; col < FFixedCols && x < width; x += ColWidths(col) + ColLineWidth(), ++col) cols.push_back({col, x});
-  for (int col = LeftCol(); col < ColCount() && x < width; x += ColWidths(col) + ColLineWidth(), ++col)
-    cols.push_back({col, x});
-  std::vector<std::pair<int, int>> rows;  // index, top edge
-  int y = 0;
-  for (int row = 0; row < FFixedRows && y < height; y += RowHeights(row) + RowLineWidth(), ++row)
-    rows.push_back({row, y});
-  FLastPaintedRow = TopRow() - 1;
-  for (int row = TopRow(); row < RowCount() && y < height; y += RowHeights(row) + RowLineWidth(), ++row) {
-    rows.push_back({row, y});
-    FLastPaintedRow = row;
-  }
-  for (const auto& [row, top] : rows)
-    for (const auto& [col, left] : cols) PaintCell(painter, col, row, QRect(left, top, ColWidths(col), RowHeights(row)));
-}
-
-int TStringGrid::ColSizingIndex(int X) const {
-  int right = FixedWidth();
-  for (int col = LeftCol(); col < ColCount() && right < viewport()->width(); ++col) {
-    right += ColWidths(col);
-    if (X >= right - SizingMargin && X <= right + ColLineWidth() + SizingMargin) return col;
-    right += ColLineWidth();
-  }
-  return -1;
-}
-
-int TStringGrid::RowSizingIndex(int Y) const {
-  int bottom = FixedHeight();
-  for (int row = TopRow(); row < RowCount() && bottom < viewport()->height(); ++row) {
-    bottom += RowHeights(row);
-    if (Y >= bottom - SizingMargin && Y <= bottom + RowLineWidth() + SizingMargin) return row;
-    bottom += RowLineWidth();
-  }
-  return -1;
-}
-
-void TStringGrid::KeyDown(int& Key, Qt::KeyboardModifiers Shift) {
-  TGridCoord target = FCurrent;
-  const bool control = Shift & Qt::ControlModifier;
-  switch (Key) {
-    case Qt::Key_Up: --target.Y; break;
-    case Qt::Key_Down: ++target.Y; break;
-    case Qt::Key_Left: --target.X; break;
-    case Qt::Key_Right: ++target.X; break;
-    case Qt::Key_PageUp: target.Y -= std::max(1, VisibleRowCount()); break;
-    case Qt::Key_PageDown: target.Y += std::max(1, VisibleRowCount()); break;
-    case Qt::Key_Home:
-      target.X = FFixedCols;
-      if (control) target.Y = FFixedRows;
-      break;
-    case Qt::Key_End:
-      target.X = ColCount() - 1;
-      if (control) target.Y = RowCount() - 1;
-      break;
-    default: return;
-  }
-  MoveCurrent(target.X, target.Y, Shift & Qt::ShiftModifier);
-  Key = 0;
-}
-
-void TStringGrid::MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
-  if (Button != Qt::LeftButton) return;
-  setFocus(Qt::MouseFocusReason);
-  const TGridCoord cell = MouseCoord(X, Y);
-  if (cell.X < 0) return;
-  if (cell.Y < FFixedRows && (FOptions & goColSizing) && (FSizingIndex = ColSizingIndex(X)) >= 0) {
-    FGridState = TGridState::ColSizing;
-    FSizingOffset = X - CellRect(FSizingIndex, cell.Y).right() - 1;
-    return;
-  }
-  if (cell.X < FFixedCols && (FOptions & goRowSizing) && (FSizingIndex = RowSizingIndex(Y)) >= 0) {
-    FGridState = TGridState::RowSizing;
-    FSizingOffset = Y - CellRect(cell.X, FSizingIndex).bottom() - 1;
-    return;
-  }
-  if (cell.Y < FFixedRows && cell.X >= FFixedCols && (FOptions & goColMoving)) {
-    FGridState = TGridState::ColMoving;
-    FMoveIndex = FMovePos = cell.X;
-    return;
-  }
-  if (cell.X < FFixedCols && cell.Y >= FFixedRows && (FOptions & goRowMoving)) {
-    FGridState = TGridState::RowMoving;
-    FMoveIndex = FMovePos = cell.Y;
-    return;
-  }
-  if (IsFixed(cell.X, cell.Y)) return;
-  MoveCurrent(cell.X, cell.Y, Shift & Qt::ShiftModifier);
-  if (FOptions & goRangeSelect) FGridState = TGridState::Selecting;
-}
-
-void TStringGrid::MouseMove(Qt::KeyboardModifiers, int X, int Y) {
-  switch (FGridState) {
-    case TGridState::ColSizing: {
-      const QRect cell = CellRect(FSizingIndex, 0);
-      if (!cell.isNull()) SetColWidths(FSizingIndex, std::max(1, X - FSizingOffset - cell.left()));
-      return;
-    }
-    case TGridState::RowSizing: {
-      const QRect cell = CellRect(0, FSizingIndex);
-      if (!cell.isNull()) SetRowHeights(FSizingIndex, std::max(1, Y - FSizingOffset - cell.top()));
-      return;
-    }
-    case TGridState::ColMoving: {
-      const int col = MouseCoord(std::clamp(X, 0, viewport()->width() - 1), 0).X;
-      if (col >= FFixedCols) FMovePos = col;
-      return;
-    }
-    case TGridState::RowMoving: {
-      const int row = MouseCoord(0, std::clamp(Y, 0, viewport()->height() - 1)).Y;
-      if (row >= FFixedRows) FMovePos = row;
-      return;
-    }
-    case TGridState::Selecting: {
-      TGridCoord cell =
-          MouseCoord(std::clamp(X, 0, viewport()->width() - 1), std::clamp(Y, 0, viewport()->height() - 1));
-      if (cell.X < 0) return;
-      // Past an edge the selection reaches one cell further, which scrolls it into view.
-      if (Y >= viewport()->height()) cell.Y = FLastPaintedRow + 1;
-      if (Y < FixedHeight()) cell.Y = TopRow() - 1;
-      if (X >= viewport()->width()) ++cell.X;
-      if (X < FixedWidth()) cell.X = LeftCol() - 1;
-      cell.X = std::clamp(cell.X, FFixedCols, ColCount() - 1);
-      cell.Y = std::clamp(cell.Y, FFixedRows, RowCount() - 1);
-      if (cell != FCurrent) MoveCurrent(cell.X, cell.Y, true);
-      return;
-    }
-    case TGridState::Normal: {
-      const TGridCoord cell = MouseCoord(X, Y);
-      Qt::CursorShape shape = Qt::ArrowCursor;
-      if (cell.X >= 0 && cell.Y < FFixedRows && (FOptions & goColSizing) && ColSizingIndex(X) >= 0)
-        shape = Qt::SplitHCursor;
-      else if (cell.X >= 0 && cell.X < FFixedCols && (FOptions & goRowSizing) && RowSizingIndex(Y) >= 0)
-        shape = Qt::SplitVCursor;
-      viewport()->setCursor(shape);
-      return;
-    }
-  }
-}
-
-void TStringGrid::MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-  const TGridState state = std::exchange(FGridState, TGridState::Normal);
-  if (FMovePos != FMoveIndex) {
-    if (state == TGridState::ColMoving) MoveColumn(FMoveIndex, FMovePos);
-    if (state == TGridState::RowMoving) MoveRow(FMoveIndex, FMovePos);
-  }
-  FMoveIndex = FMovePos = -1;
-}
-
-void TStringGrid::keyPressEvent(QKeyEvent* event) {
-  int key = event->key();
-  KeyDown(key, event->modifiers());
-  if (key == 0)
-    event->accept();
-  else
-    QAbstractScrollArea::keyPressEvent(event);
-}
-
-void TStringGrid::mousePressEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  MouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
-  event->accept();
-}
-
-void TStringGrid::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  MouseMove(event->modifiers(), pos.x(), pos.y());
-  event->accept();
-}
-
-void TStringGrid::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  MouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
-  event->accept();
-}
-
-void TStringGrid::resizeEvent(QResizeEvent* event) {
-  QAbstractScrollArea::resizeEvent(event);
-  UpdateScrollBars();
-}
-
-void TStringGrid::scrollContentsBy(int, int) { viewport()->update(); }
-
-void TStringGrid::focusInEvent(QFocusEvent* event) {
-  QAbstractScrollArea::focusInEvent(event);
-  viewport()->update();
-  StringGridFocusMoved(this);
-}
-
-void TStringGrid::focusOutEvent(QFocusEvent* event) {
-  QAbstractScrollArea::focusOutEvent(event);
-  viewport()->update();
-}
-
-void TStringGrid::changeEvent(QEvent* event) {
-  QAbstractScrollArea::changeEvent(event);
-  if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) viewport()->update();
-}

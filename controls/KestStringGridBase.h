@@ -77,10 +77,20 @@ class TStringGrid : public QAbstractScrollArea {
   std::size_t CellBytes() const { return FCells.AllocatedBytes(); }
 
   // Makes the rows below the fixed ones those of `source` (null: the stored
-  // texts again, emptied, in as many rows); the row count follows it. Throws
-  // std::length_error for more rows than the grid can number.
+  // texts again, emptied, in as many rows); the row count follows it. A source
+  // of more than WindowRows rows is shown through a window of WindowRows of
+  // them: the grid's rows below the fixed ones are those of the window, which
+  // moves along as the grid scrolls, keeping the top row and the current cell
+  // in it. The vertical scroll bar then spans the whole source in proportion
+  // (its ends are its first and last rows); keys and the wheel move by rows.
+  // A selection spans at most the window.
   void SetRowSource(std::shared_ptr<const TGridRowSource> source);
   const TGridRowSource* RowSource() const { return FRowSource.get(); }
+  static constexpr int WindowRows = 1 << 24;
+  // The source row shown in row ARow (one below the fixed rows).
+  TGridRowNumber SourceRow(int ARow) const;
+  // Makes source row `row` the current row, in view; returns its grid row.
+  int ShowSourceRow(TGridRowNumber row);
 
   int ColCount() const { return FCells.ColCount(); }
   // At least 1; fewer columns than fixed ones reduce FixedCols.
@@ -174,6 +184,7 @@ class TStringGrid : public QAbstractScrollArea {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   enum class TGridState { Normal, Selecting, ColSizing, RowSizing, ColMoving, RowMoving };
@@ -198,6 +209,22 @@ class TStringGrid : public QAbstractScrollArea {
   // The column whose right border lies within a few pixels of X, or -1.
   int ColSizingIndex(int X) const;
   int RowSizingIndex(int Y) const;
+  // The windowed scroll bar's positions: finer than any screen's pixels.
+  static constexpr int ScrollBarSteps = 1 << 20;
+  // Whether the source has more rows than the window.
+  bool Windowed() const { return FRowSource && FRowSource->LastRow() >= WindowRows; }
+  TGridRowNumber LastSourceRow() const { return FRowSource->LastRow(); }
+  TGridRowNumber LastTopSourceRow() const;
+  // Moves the window to hold `row`, in its middle when it can; returns row's grid row.
+  int WindowRowOf(TGridRowNumber row);
+  // The grid row of `row`, the window's first or last row when it lies outside.
+  int ClampedWindowRow(TGridRowNumber row) const;
+  // Windowed: scrolls `top` to the top, moving the window when needed, and the
+  // scroll bar along with `moveBar`.
+  void ScrollToSourceRow(TGridRowNumber top, bool moveBar);
+  int ScrollBarValue(TGridRowNumber top) const;
+  TGridRowNumber TopOfScrollBar(int value) const;
+  void ScrollBarAction(int action);
 
   TGridCellStore FCells;
   std::shared_ptr<const TGridRowSource> FRowSource;
@@ -218,4 +245,7 @@ class TStringGrid : public QAbstractScrollArea {
   int FMoveIndex = -1;
   int FMovePos = -1;
   int FLastPaintedRow = 0;  // the last non-fixed row of the last paint
+  TGridRowNumber FRowBase = 0;  // the source row of the first row below the fixed ones
+  TGridRowNumber FTopSourceRow = 0;  // windowed: the source row at the top
+  bool FSettingScrollBar = false;  // windowed: the scroll bar follows the top row
 };

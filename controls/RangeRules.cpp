@@ -23,3 +23,17 @@ std::string RangeTooLargeText() {
                          rows + " items, for example from 0 to " + std::to_string(MaxRangeRows - 1) + ".",
                      80);
 }
+
+std::string LargeCopyQuestion(std::int64_t rows) {
+  return WrapMessage("You have chosen to copy " + std::to_string(rows) +
+                         " rows, which could take a long time and a lot of memory.\r\n\r\nDo you want to "
+                         "continue with this operation?",
+                     80);
+}
+
+std::string CopyTooLargeText() {
+  return WrapMessage("You have chosen to copy more rows than the clipboard can take.\r\n\r\nThe most rows that "
+                     "can be copied at once are " +
+                         std::to_string(MaxRangeRows) + ".",
+                     80);
+}

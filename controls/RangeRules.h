@@ -32,3 +32,9 @@ inline bool RangeNeedsConfirmation(TRowRange range) {
 // both wrapped for a message box.
 std::string LargeRangeQuestion();
 std::string RangeTooLargeText();
+
+// A copy of more rows than this asks the user first; one of more than
+// MaxRangeRows rows is refused, its text being too large for the clipboard.
+constexpr std::int64_t LargeCopyRows = 1000000;
+std::string LargeCopyQuestion(std::int64_t rows);
+std::string CopyTooLargeText();

@@ -17,6 +17,7 @@ namespace {
 constexpr const char* PrefixSettingsKey = "\\Prefix Calculator";
 constexpr const char* DefaultInput = "2001:db8::1/64";
 const QString StaleNote = QStringLiteral(" (stale)");
+constexpr const char* SplitLengthValue = "Split Length";
 }  // namespace
 
 TPrefixCalculator::TPrefixCalculator(QWidget* parent) : QWidget(parent) {
@@ -42,9 +43,11 @@ TPrefixCalculator::TPrefixCalculator(QWidget* parent) : QWidget(parent) {
   PrefixPageControl->setObjectName("PrefixPageControl");
   AddressTabSheet = NewPage("Address", "AddressTabSheet");
   PrefixTabSheet = NewPage("Prefix", "PrefixTabSheet");
+  SplitTabSheet = NewPage("Split", "SplitTabSheet");
   layout->addWidget(PrefixPageControl, 1);
   CreateAddressPage();
   CreatePrefixPage();
+  CreateSplitPage();
 
   connect(InputEdit, &QLineEdit::textChanged, this, [this] { InputEditChange(); });
 }
@@ -94,6 +97,7 @@ void TPrefixCalculator::InputEditChange() {
     shownInput_ = InputEdit->text().trimmed();
     ShowAddress(parsed.Value);
     ShowPrefix(InputPrefix(parsed.Value));
+    ShowSplit(InputPrefix(parsed.Value));
   }
   SetStale(!parsed.Ok());
 }
@@ -101,7 +105,7 @@ void TPrefixCalculator::InputEditChange() {
 void TPrefixCalculator::SetStale(bool stale) {
   stale_ = stale;
   // The last good results stay readable, greyed, their pages saying they are stale.
-  const QString captions[] = {"Address", "Prefix"};
+  const QString captions[] = {"Address", "Prefix", "Split"};
   for (int i = 0; i < PrefixPageControl->count(); ++i) {
     PrefixPageControl->setTabText(i, captions[i] + (stale ? StaleNote : QString()));
     static_cast<QScrollArea*>(PrefixPageControl->widget(i))->widget()->setEnabled(!stale);
@@ -121,8 +125,11 @@ QString TPrefixCalculator::VendorOf(std::uint64_t mac) {
 void TPrefixCalculator::LoadSettings(const QString& settingsKey) {
   TRegistry key;
   QString input = DefaultInput;
-  if (key.OpenKeyReadOnly(settingsKey + PrefixSettingsKey) && key.GetDataType("Input") == TRegDataType::rdString)
-    input = key.ReadString("Input");
+  const bool stored = key.OpenKeyReadOnly(settingsKey + PrefixSettingsKey);
+  if (stored && key.GetDataType("Input") == TRegDataType::rdString) input = key.ReadString("Input");
+  // Shown as near as the input allows.
+  if (stored && key.GetDataType(SplitLengthValue) == TRegDataType::rdInteger)
+    splitLength_ = key.ReadInteger(SplitLengthValue);
   InputEdit->setText(input);
   InputEditChange();
   // A value edited by hand into something unreadable gives the example instead.
@@ -134,4 +141,5 @@ void TPrefixCalculator::SaveSettings(const QString& settingsKey) const {
   TRegistry key;
   if (!key.OpenKey(settingsKey + PrefixSettingsKey, true)) return;
   key.WriteString("Input", shownInput_);
+  key.WriteInteger(SplitLengthValue, splitLength_);
 }

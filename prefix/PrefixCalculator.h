@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "prefix/Address.h"
+#include "prefix/PrefixFacts.h"
 #include "radix/OUIList.h"
 #include "subnet/SubnetPageControls.h"
 
@@ -16,6 +17,8 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class TKestLabel;
+class TBetterSpinEdit;
+class TSuperStringGrid;
 
 class TPrefixCalculator : public QWidget {
   Q_OBJECT
@@ -41,6 +44,7 @@ class TPrefixCalculator : public QWidget {
   QTabWidget* PrefixPageControl;
   QWidget* AddressTabSheet;
   QWidget* PrefixTabSheet;
+  QWidget* SplitTabSheet;
 
   // Address page
   TOutputBox* CanonicalTextBox;
@@ -71,12 +75,28 @@ class TPrefixCalculator : public QWidget {
   std::vector<TOutputBox*> PrefixBitMapTextBoxes;
   TOutputBox* EnclosingTextBox;
 
+  // Split page
+  QLabel* SplitLengthLabel;
+  TBetterSpinEdit* SplitLengthSpinEdit;
+  TOutputBox* SplitCountTextBox;
+  QLineEdit* SplitGoToEdit;
+  QLabel* SplitGoToErrorLabel;
+  TSuperStringGrid* SplitStringGrid;
+  // Shows the split of `prefix` into subnets of the length chosen, kept
+  // longer than the prefix's own.
+  void ShowSplit(const IpPrefix& prefix);
+  // Goes to the row whose number, or an address in whose subnet, is typed in
+  // SplitGoToEdit, or says why it cannot.
+  void SplitGoTo();
+
  private:
   // A page of the calculator: a scrolling column of captioned result boxes.
   QWidget* NewPage(const QString& caption, const char* name);
   TOutputBox* AddResult(QWidget* page, const char* name, const QString& caption);
   void CreateAddressPage();
   void CreatePrefixPage();
+  void CreateSplitPage();
+  void ShowGoToError(const std::string& error);
   void SetStale(bool stale);
   // The vendor of `mac` from OUI.txt, read on first use.
   QString VendorOf(std::uint64_t mac);
@@ -92,4 +112,10 @@ class TPrefixCalculator : public QWidget {
   // The prefix length the bit map shows.
   int bitMapNetworkBits_ = 0;
   std::optional<TOUIList> ouiList_;
+  // The subnet length last chosen, shown as near as the input's prefix allows.
+  std::int32_t splitLength_ = 64;
+  IpPrefix splitParent_;
+  PrefixSplit split_;
+  // Set while ShowSplit moves the length's bounds.
+  bool splitChanging_ = false;
 };

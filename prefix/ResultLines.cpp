@@ -11,3 +11,12 @@ std::string BreakLines(std::string_view text, std::size_t width, std::string_vie
   }
   return lines.append(text);
 }
+
+std::string GroupThousands(std::string_view digits) {
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+    grouped += digits[i];
+  }
+  return grouped;
+}

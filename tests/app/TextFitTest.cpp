@@ -16,8 +16,10 @@
 
 #include "app/MainForm.h"
 #include "controls/KestLabel.h"
+#include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
 #include "platform/Registry.h"
+#include "prefix/PrefixCalculator.h"
 
 namespace {
 
@@ -120,10 +122,13 @@ std::vector<std::string> ClippedTexts(QWidget* page, QStatusBar* statusBar) {
       // A table wider than the window scrolls sideways; each column shows its texts whole.
       const QFontMetrics cells = grid->fontMetrics();
       const QFontMetrics headings(grid->FixedFont());
-      const int rows = std::min(grid->RowCount(), 64);
+      // The first rows and the last ones, where the longest numbers are.
+      std::vector<int> rows;
+      for (int row = 0; row < grid->RowCount(); row = row < 63 ? row + 1 : std::max(row + 1, grid->RowCount() - 64))
+        rows.push_back(row);
       for (int column = 0; column < grid->ColCount(); ++column) {
         int widest = 0;
-        for (int row = 0; row < rows; ++row)
+        for (const int row : rows)
           widest = std::max(widest, (row < grid->FixedRows() ? headings : cells).horizontalAdvance(grid->Cells(column, row)));
         if (widest + 4 > grid->ColWidths(column))
           clipped.push_back(Describe(widget) + " column " + std::to_string(column) + ": needs " +
@@ -154,6 +159,18 @@ TEST(TextFitTest, EveryTextOfEveryPageShowsWholeInTheSmallestWindow) {
           clipped.push_back(pages->tabText(i).toStdString() + ": " + text);
       }
     }
+  }
+  // The widest splits, at their last rows.
+  form.SelectCalculator(TMainForm::CalculatorCount - 1);
+  TPrefixCalculator& prefix = *form.PrefixCalculator;
+  prefix.PrefixPageControl->setCurrentIndex(prefix.PrefixPageControl->count() - 1);
+  for (const auto& [input, length] : {std::pair{"0.0.0.0/0", 32}, std::pair{"::/0", 128}}) {
+    prefix.InputEdit->setText(input);
+    prefix.SplitLengthSpinEdit->SetValue(length);
+    prefix.SplitStringGrid->ShowSourceRow(~TGridRowNumber{0});
+    QApplication::processEvents();
+    for (const std::string& text : ClippedTexts(prefix.SplitTabSheet, form.statusBar()))
+      clipped.push_back(std::string(input) + " split: " + text);
   }
   std::sort(clipped.begin(), clipped.end());
   clipped.erase(std::unique(clipped.begin(), clipped.end()), clipped.end());

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "controls/KestSpinEdit.h"
+#include "controls/KestStringGrid.h"
+#include "platform/Clipboard.h"
 #include "platform/Registry.h"
 #include "tests/support/MessageRecorder.h"
 
@@ -139,6 +142,103 @@ TEST_F(PrefixCalculatorTest, TheLastGoodInputComesBackAfterARestart) {
   edited.LoadSettings(SettingsKey);
   EXPECT_EQ(edited.InputEdit->text(), "2001:db8::1/64") << "an unreadable value gives the example";
   EXPECT_FALSE(edited.Stale());
+}
+
+// The Split page: length bounds follow the input, the count is exact, any row
+// is reached by number or address, bad entries say why, large copies ask.
+class PrefixSplitTest : public PrefixCalculatorTest {
+ protected:
+  void Split(const char* input, int length) {
+    Type(input);
+    Calculator.SplitLengthSpinEdit->SetValue(length);
+  }
+  void GoTo(const char* text) {
+    Calculator.SplitGoToEdit->setText(text);
+    Calculator.SplitGoTo();
+  }
+  std::string Cell(int col) const {
+    const TSuperStringGrid& grid = *Calculator.SplitStringGrid;
+    return grid.Cells(col, grid.Selection().Top).toStdString();
+  }
+};
+
+TEST_F(PrefixSplitTest, CountsRowsExactlyAndGoesToAnyRowByNumberOrAddress) {
+  struct Case {
+    const char* Input;
+    int Length;
+    const char* Count;
+    const char* GoTo;
+    const char* Number;  // of the row gone to
+    const char* Subnet;
+  };
+  const Case cases[] = {
+      {"10.0.0.0/8", 24, "65,536 (2^16)", "10.20.30.40", "5151", "10.20.30.0/24"},
+      {"2001:db8::/32", 64, "4,294,967,296 (2^32)", "4294967296", "4294967296", "2001:db8:ffff:ffff::/64"},
+      {"::/0", 128, "340,282,366,920,938,463,463,374,607,431,768,211,456 (2^128)", "18446744073709551621",
+       "18446744073709551621", "::1:0:0:0:4/128"},
+      {"::/0", 128, "340,282,366,920,938,463,463,374,607,431,768,211,456 (2^128)",
+       "340282366920938463463374607431768211456", "340282366920938463463374607431768211456",
+       "ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff/128"},
+      {"2001:db8::/32", 48, "65,536 (2^16)", "2001:db8:1234::9", "4661", "2001:db8:1234::/48"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.GoTo);
+    Split(c.Input, c.Length);
+    EXPECT_EQ(Read(Calculator.SplitCountTextBox), c.Count);
+    GoTo(c.GoTo);
+    EXPECT_TRUE(Calculator.SplitGoToErrorLabel->text().isEmpty());
+    EXPECT_EQ(Cell(0), c.Number);
+    EXPECT_EQ(Cell(1), c.Subnet);
+  }
+}
+
+TEST_F(PrefixSplitTest, LengthStaysLongerThanThePrefixAndBadEntriesSayWhy) {
+  Split("10.0.0.0/8", 4);
+  EXPECT_EQ(Calculator.SplitLengthSpinEdit->Value(), 9);
+  Split("10.0.0.0/8", 40);
+  EXPECT_EQ(Calculator.SplitLengthSpinEdit->Value(), 32);
+  Type("2001:db8::/48");
+  EXPECT_EQ(Calculator.SplitLengthSpinEdit->Value(), 49);
+  EXPECT_EQ(Calculator.SplitStringGrid->ColCount(), 4) << "IPv6 has no broadcast or host range";
+  const std::pair<const char*, const char*> cases[] = {
+      {"0", "row numbers start at 1"},
+      {"3", "row 3 is past the last row, 2"},
+      {"12x", "'12x' is not an address"},
+      {"2001:db9::1", "address 2001:db9::1 is not in 2001:db8::/48"},
+      {"10.0.0.1", "address 10.0.0.1 is not in 2001:db8::/48"},
+  };
+  for (const auto& [typed, error] : cases) {
+    GoTo(typed);
+    EXPECT_EQ(Calculator.SplitGoToErrorLabel->text().toStdString(), error);
+    EXPECT_EQ(Calculator.SplitGoToEdit->accessibleDescription().toStdString(), error) << "read out too";
+  }
+}
+
+TEST_F(PrefixSplitTest, ACopyOfOverAMillionRowsAsksAndOneTooLargeIsRefused) {
+  Split("10.0.0.0/8", 32);
+  TSuperStringGrid& grid = *Calculator.SplitStringGrid;
+  struct Case {
+    int Rows;
+    std::size_t Messages;
+  };
+  Messages.Answer = IDNO;
+  for (const Case c : {Case{1000000, 0}, Case{1000001, 1}, Case{4194305, 1}}) {
+    Messages.Messages.clear();
+    grid.SetSelection({1, 1, 1, c.Rows});
+    ClipboardSetText("before");
+    grid.copy();
+    EXPECT_EQ(Messages.Messages.size(), c.Messages) << c.Rows;
+    EXPECT_EQ(ClipboardText() == "before", c.Messages > 0) << c.Rows;
+  }
+}
+
+TEST_F(PrefixSplitTest, TheLengthIsRememberedWithTheInput) {
+  Split("10.0.0.0/8", 20);
+  Calculator.SaveSettings(SettingsKey);
+  TPrefixCalculator restarted(nullptr);
+  restarted.LoadSettings(SettingsKey);
+  EXPECT_EQ(restarted.SplitLengthSpinEdit->Value(), 20);
+  EXPECT_EQ(Read(restarted.SplitCountTextBox), "4,096 (2^12)");
 }
 
 }  // namespace
