@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Lists typed or pasted by the user: one item a line, '#' starting a comment,
+// each line known by its number so that what is not understood can be named.
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// A line that was not understood, numbered from 1, and why.
+struct LineError {
+  std::size_t Line = 0;
+  std::string Error;
+  bool operator==(const LineError&) const = default;
+};
+
+// "line 3: 'ip' is not an address".
+std::string LineErrorText(const LineError& error);
+
+// The longest list read; a longer one is refused whole, with ListTooLongText.
+constexpr std::size_t MaxListBytes = std::size_t{16} << 20;
+// Empty when `text` is short enough, else what to tell the user.
+std::string ListTooLongText(std::string_view text);
+
+// Calls `visit` with the number and the text of each line that holds more than
+// a comment and blanks: the comment, a carriage return and the blanks around cut off.
+void ForEachInputLine(std::string_view text, const std::function<void(std::size_t, std::string_view)>& visit);
