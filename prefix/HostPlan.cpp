@@ -55,7 +55,7 @@ Result<HostNeed> ParseNeed(std::size_t number, std::string_view line) {
 
 ParsedNeeds ParseNeeds(std::string_view text) {
   ParsedNeeds parsed;
-  if (std::string tooLong = ListTooLongText(text); !tooLong.empty()) {
+  if (std::string tooLong = ListTooLongText(text.size()); !tooLong.empty()) {
     parsed.Errors.push_back({0, std::move(tooLong)});
     return parsed;
   }

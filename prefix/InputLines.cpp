@@ -2,13 +2,13 @@
 #include "prefix/InputLines.h"
 
 std::string LineErrorText(const LineError& error) {
-  return "line " + std::to_string(error.Line) + ": " + error.Error;
+  return error.Line == 0 ? error.Error : "line " + std::to_string(error.Line) + ": " + error.Error;
 }
 
-std::string ListTooLongText(std::string_view text) {
-  if (text.size() <= MaxListBytes) return {};
+std::string ListTooLongText(std::size_t bytes) {
+  if (bytes <= MaxListBytes) return {};
   const std::size_t mib = std::size_t{1} << 20;
-  return "the list has " + std::to_string((text.size() + mib - 1) / mib) + " MiB; at most " +
+  return "the list has " + std::to_string((bytes + mib - 1) / mib) + " MiB; at most " +
          std::to_string(MaxListBytes / mib) + " MiB is read";
 }
 

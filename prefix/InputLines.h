@@ -14,13 +14,13 @@ struct LineError {
   bool operator==(const LineError&) const = default;
 };
 
-// "line 3: 'ip' is not an address".
+// "line 3: 'ip' is not an address"; an error of the whole list (line 0) alone.
 std::string LineErrorText(const LineError& error);
 
 // The longest list read; a longer one is refused whole, with ListTooLongText.
 constexpr std::size_t MaxListBytes = std::size_t{16} << 20;
-// Empty when `text` is short enough, else what to tell the user.
-std::string ListTooLongText(std::string_view text);
+// Empty when a list of `bytes` is short enough, else what to tell the user.
+std::string ListTooLongText(std::size_t bytes);
 
 // Calls `visit` with the number and the text of each line that holds more than
 // a comment and blanks: the comment, a carriage return and the blanks around cut off.

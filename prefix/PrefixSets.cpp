@@ -159,7 +159,7 @@ Result<AddressRange> ParseRange(std::string_view text) {
 
 ParsedSet ParseSet(std::string_view text) {
   ParsedSet set;
-  if (std::string tooLong = ListTooLongText(text); !tooLong.empty()) {
+  if (std::string tooLong = ListTooLongText(text.size()); !tooLong.empty()) {
     set.Errors.push_back({0, std::move(tooLong)});
     return set;
   }
