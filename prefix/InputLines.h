@@ -18,7 +18,7 @@ struct LineError {
 std::string LineErrorText(const LineError& error);
 
 // The longest list read; a longer one is refused whole, with ListTooLongText.
-constexpr std::size_t MaxListBytes = std::size_t{16} << 20;
+constexpr std::size_t MaxListBytes = std::size_t{32} << 20;
 // Empty when a list of `bytes` is short enough, else what to tell the user.
 std::string ListTooLongText(std::size_t bytes);
 

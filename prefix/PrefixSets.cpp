@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace {
 
@@ -47,6 +48,54 @@ void AppendRangePrefixes(const AddressRange& range, std::vector<IpPrefix>& out) 
     if (last == range.Last) return;
     first = last + 1;
   }
+}
+
+// Calls `reserve` with the number of merged ranges, then `visit` with each in
+// order. Each family is sorted on its own, an IPv4 range as one 64-bit number
+// (first and last side by side), which sorts several times faster than the
+// ranges; the sorted arrays are merged in place, since on a large list the
+// time goes mostly into touching fresh memory.
+template <typename Reserve, typename Visit>
+void ForEachMergedRange(const std::vector<AddressRange>& ranges, Reserve reserve, Visit visit) {
+  const auto v4Count = static_cast<std::size_t>(std::count_if(
+      ranges.begin(), ranges.end(), [](const AddressRange& r) { return r.Family == AddressFamily::V4; }));
+  std::vector<std::uint64_t> v4;
+  std::vector<std::pair<U128, U128>> v6;
+  v4.reserve(v4Count);
+  v6.reserve(ranges.size() - v4Count);
+  for (const AddressRange& r : ranges) {
+    if (r.Family == AddressFamily::V4)
+      v4.push_back(static_cast<std::uint64_t>(r.First) << 32 | static_cast<std::uint64_t>(r.Last));
+    else
+      v6.emplace_back(r.First, r.Last);
+  }
+  std::sort(v4.begin(), v4.end());
+  std::sort(v6.begin(), v6.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  // Joins each range that overlaps or touches the last one kept into it.
+  const auto join = [](auto& sorted, auto first, auto last, auto make, U128 familyLast) {
+    std::size_t kept = 0;
+    for (const auto& range : sorted) {
+      if (kept > 0) {
+        auto& previous = sorted[kept - 1];
+        if (last(previous) == familyLast || first(range) <= last(previous) + 1) {
+          if (last(range) > last(previous)) previous = make(first(previous), last(range));
+          continue;
+        }
+      }
+      sorted[kept++] = range;
+    }
+    sorted.resize(kept);
+  };
+  join(
+      v4, [](std::uint64_t r) -> U128 { return r >> 32; }, [](std::uint64_t r) -> U128 { return r & 0xFFFFFFFF; },
+      [](U128 first, U128 last) { return static_cast<std::uint64_t>(first) << 32 | static_cast<std::uint64_t>(last); },
+      FamilyLast(AddressFamily::V4));
+  join(
+      v6, [](const std::pair<U128, U128>& r) { return r.first; }, [](const std::pair<U128, U128>& r) { return r.second; },
+      [](U128 first, U128 last) { return std::pair<U128, U128>(first, last); }, FamilyLast(AddressFamily::V6));
+  reserve(v4.size() + v6.size());
+  for (const std::uint64_t r : v4) visit({AddressFamily::V4, r >> 32, r & 0xFFFFFFFF});
+  for (const auto& [first, last] : v6) visit({AddressFamily::V6, first, last});
 }
 
 // Whether `a` comes before `b` in address order, IPv4 first.
@@ -179,27 +228,18 @@ std::vector<IpPrefix> RangePrefixes(const AddressRange& range) {
   return prefixes;
 }
 
-std::vector<AddressRange> MergeRanges(std::vector<AddressRange> ranges) {
-  std::sort(ranges.begin(), ranges.end(), [](const AddressRange& a, const AddressRange& b) {
-    return Below(a.Family, a.First, b.Family, b.First);
-  });
+std::vector<AddressRange> MergeRanges(const std::vector<AddressRange>& ranges) {
   std::vector<AddressRange> merged;
-  for (const AddressRange& range : ranges) {
-    if (!merged.empty()) {
-      AddressRange& last = merged.back();
-      if (last.Family == range.Family && (last.Last == FamilyLast(last.Family) || range.First <= last.Last + 1)) {
-        last.Last = std::max(last.Last, range.Last);
-        continue;
-      }
-    }
-    merged.push_back(range);
-  }
+  ForEachMergedRange(ranges, [&merged](std::size_t count) { merged.reserve(count); },
+                     [&merged](const AddressRange& range) { merged.push_back(range); });
   return merged;
 }
 
 std::vector<IpPrefix> MergedPrefixes(const std::vector<AddressRange>& ranges) {
   std::vector<IpPrefix> prefixes;
-  for (const AddressRange& range : MergeRanges(ranges)) AppendRangePrefixes(range, prefixes);
+  // Most merged ranges of a long list are one prefix or a few.
+  ForEachMergedRange(ranges, [&prefixes](std::size_t count) { prefixes.reserve(count + count / 4); },
+                     [&prefixes](const AddressRange& range) { AppendRangePrefixes(range, prefixes); });
   return prefixes;
 }
 

@@ -51,7 +51,7 @@ std::vector<IpPrefix> RangePrefixes(const AddressRange& range);
 Result<AddressRange> ParseRange(std::string_view text);
 
 // The addresses of `ranges` as the fewest disjoint, non-adjacent ranges, in order.
-std::vector<AddressRange> MergeRanges(std::vector<AddressRange> ranges);
+std::vector<AddressRange> MergeRanges(const std::vector<AddressRange>& ranges);
 // The fewest prefixes holding exactly the addresses of `ranges`.
 std::vector<IpPrefix> MergedPrefixes(const std::vector<AddressRange>& ranges);
 // The addresses of `from` that are not in `minus`, as the fewest prefixes.

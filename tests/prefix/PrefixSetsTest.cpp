@@ -61,7 +61,7 @@ TEST(PrefixSets, ReadsListsAsPastedNamingTheLinesNotUnderstood) {
 TEST(PrefixSets, RefusesAListAboveTheLimitSayingWhy) {
   const ParsedSet set = ParseSet(std::string(MaxListBytes + 1, '\n'));
   EXPECT_TRUE(set.Entries.empty());
-  EXPECT_EQ(EntryTexts(set), std::vector<std::string>{"the list has 17 MiB; at most 16 MiB is read"});
+  EXPECT_EQ(EntryTexts(set), std::vector<std::string>{"the list has 33 MiB; at most 32 MiB is read"});
 }
 
 TEST(PrefixSets, MergeCoverSubtractAndRanges) {
