@@ -25,7 +25,9 @@ class TListEdit : public QPlainTextEdit {
  protected:
   // A paste or drop that would make the list too long is refused whole, saying so.
   void insertFromMimeData(const QMimeData* source) override {
-    const auto kept = static_cast<std::size_t>(document()->characterCount() - textCursor().selectedText().size());
+    // The document counts one more character than its text has.
+    const auto kept =
+        static_cast<std::size_t>(document()->characterCount() - 1 - textCursor().selectedText().size());
     const std::string tooLong = ListTooLongText(kept + static_cast<std::size_t>(source->text().size()));
     if (tooLong.empty()) return QPlainTextEdit::insertFromMimeData(source);
     refusals_()->setPlainText("Not pasted: " + QString::fromStdString(tooLong));
