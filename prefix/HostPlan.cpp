@@ -55,10 +55,6 @@ Result<HostNeed> ParseNeed(std::size_t number, std::string_view line) {
 
 ParsedNeeds ParseNeeds(std::string_view text) {
   ParsedNeeds parsed;
-  if (std::string tooLong = ListTooLongText(text.size()); !tooLong.empty()) {
-    parsed.Errors.push_back({0, std::move(tooLong)});
-    return parsed;
-  }
   ForEachInputLine(text, [&parsed](std::size_t number, std::string_view line) {
     Result<HostNeed> need = ParseNeed(number, line);
     if (need.Ok())

@@ -2,14 +2,14 @@
 #include "prefix/InputLines.h"
 
 std::string LineErrorText(const LineError& error) {
-  return error.Line == 0 ? error.Error : "line " + std::to_string(error.Line) + ": " + error.Error;
+  return "line " + std::to_string(error.Line) + ": " + error.Error;
 }
 
 std::string ListTooLongText(std::size_t bytes) {
   if (bytes <= MaxListBytes) return {};
-  const std::size_t mib = std::size_t{1} << 20;
-  return "the list has " + std::to_string((bytes + mib - 1) / mib) + " MiB; at most " +
-         std::to_string(MaxListBytes / mib) + " MiB is read";
+  const std::size_t kib = 1024;
+  return "the list has " + std::to_string((bytes + kib - 1) / kib) + " KiB; at most " +
+         std::to_string(MaxListBytes / kib) + " KiB is taken";
 }
 
 void ForEachInputLine(std::string_view text, const std::function<void(std::size_t, std::string_view)>& visit) {

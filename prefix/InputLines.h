@@ -14,11 +14,14 @@ struct LineError {
   bool operator==(const LineError&) const = default;
 };
 
-// "line 3: 'ip' is not an address"; an error of the whole list (line 0) alone.
+// "line 3: 'ip' is not an address".
 std::string LineErrorText(const LineError& error);
 
-// The longest list read; a longer one is refused whole, with ListTooLongText.
-constexpr std::size_t MaxListBytes = std::size_t{32} << 20;
+// The longest list a window's list box takes: a longer paste is refused whole,
+// with ListTooLongText, since a text box lays out a list of a million lines
+// for tens of seconds. Reading a list has no limit: it takes a second for a
+// million lines.
+constexpr std::size_t MaxListBytes = std::size_t{1} << 20;
 // Empty when a list of `bytes` is short enough, else what to tell the user.
 std::string ListTooLongText(std::size_t bytes);
 

@@ -48,7 +48,7 @@ void AddCaptioned(QWidget* page, QPlainTextEdit* box, const char* name, const QS
   box->setObjectName(name);
   box->setFont(ListFont());
   box->setTabChangesFocus(true);
-  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setLineWrapMode(QPlainTextEdit::NoWrap);
   box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   box->setFixedHeight(QFontMetrics(box->font()).lineSpacing() * lines + 2 * box->frameWidth() +
                       static_cast<int>(2 * box->document()->documentMargin()));
@@ -72,6 +72,7 @@ QPlainTextEdit* TPrefixCalculator::AddListInput(QWidget* page, const char* name,
 QPlainTextEdit* TPrefixCalculator::AddListResult(QWidget* page, const char* name, const QString& caption, int lines) {
   auto* box = new QPlainTextEdit(page);
   box->setReadOnly(true);
+  box->setUndoRedoEnabled(false);
   // Reached with Tab and selected from the keyboard too, to be copied.
   box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   AddCaptioned(page, box, name, caption, lines);

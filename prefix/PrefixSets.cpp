@@ -208,10 +208,6 @@ Result<AddressRange> ParseRange(std::string_view text) {
 
 ParsedSet ParseSet(std::string_view text) {
   ParsedSet set;
-  if (std::string tooLong = ListTooLongText(text.size()); !tooLong.empty()) {
-    set.Errors.push_back({0, std::move(tooLong)});
-    return set;
-  }
   ForEachInputLine(text, [&set](std::size_t number, std::string_view line) {
     Result<std::vector<SetEntry>> entries = ParseLine(number, line);
     if (entries.Ok())

@@ -41,8 +41,7 @@ struct ParsedSet {
 
 // Reads a list: items one a line or separated by commas and blanks, '#'
 // comments. A line with anything not understood is named in Errors and left
-// out whole; the other lines are used. A list longer than MaxListBytes gives
-// one error on line 0 and no entries.
+// out whole; the other lines are used.
 ParsedSet ParseSet(std::string_view text);
 
 // The prefixes from First to Last: the fewest, in address order.

@@ -169,7 +169,7 @@ TEST_F(PrefixCalculatorTest, APasteLongerThanTheListsReadIsRefusedSayingSo) {
   ClipboardSetText(QString(static_cast<qsizetype>(MaxListBytes) + 1, ' '));
   Calculator.SetListEdit->paste();
   EXPECT_TRUE(Calculator.SetListEdit->toPlainText().isEmpty());
-  EXPECT_EQ(Calculator.SetErrorsTextBox->toPlainText(), "Not pasted: the list has 33 MiB; at most 32 MiB is read");
+  EXPECT_EQ(Calculator.SetErrorsTextBox->toPlainText(), "Not pasted: the list has 1025 KiB; at most 1024 KiB is taken");
 
   ClipboardSetText("10.0.0.0/25, 10.0.0.128/25");
   Calculator.SetListEdit->paste();

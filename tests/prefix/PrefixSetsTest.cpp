@@ -58,12 +58,6 @@ TEST(PrefixSets, ReadsListsAsPastedNamingTheLinesNotUnderstood) {
   }
 }
 
-TEST(PrefixSets, RefusesAListAboveTheLimitSayingWhy) {
-  const ParsedSet set = ParseSet(std::string(MaxListBytes + 1, '\n'));
-  EXPECT_TRUE(set.Entries.empty());
-  EXPECT_EQ(EntryTexts(set), std::vector<std::string>{"the list has 33 MiB; at most 32 MiB is read"});
-}
-
 TEST(PrefixSets, MergeCoverSubtractAndRanges) {
   struct Case {
     const char* List;
