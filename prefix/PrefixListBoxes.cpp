@@ -48,8 +48,6 @@ void AddCaptioned(QWidget* page, QPlainTextEdit* box, const char* name, const QS
   box->setObjectName(name);
   box->setFont(ListFont());
   box->setTabChangesFocus(true);
-  box->setLineWrapMode(QPlainTextEdit::NoWrap);
-  box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   box->setFixedHeight(QFontMetrics(box->font()).lineSpacing() * lines + 2 * box->frameWidth() +
                       static_cast<int>(2 * box->document()->documentMargin()));
   QLabel* label = NewCaption(page, caption, box);
@@ -64,6 +62,7 @@ void AddCaptioned(QWidget* page, QPlainTextEdit* box, const char* name, const QS
 QPlainTextEdit* TPrefixCalculator::AddListInput(QWidget* page, const char* name, const QString& caption,
                                                 const QString& hint, QPlainTextEdit* TPrefixCalculator::*refusals) {
   auto* edit = new TListEdit(page, [this, refusals] { return this->*refusals; });
+  edit->setLineWrapMode(QPlainTextEdit::NoWrap);
   SetHint(edit, hint);
   AddCaptioned(page, edit, name, caption, 5);
   return edit;
@@ -73,6 +72,9 @@ QPlainTextEdit* TPrefixCalculator::AddListResult(QWidget* page, const char* name
   auto* box = new QPlainTextEdit(page);
   box->setReadOnly(true);
   box->setUndoRedoEnabled(false);
+  // Results are read in the narrowest window too; lists typed or pasted keep one item a line.
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   // Reached with Tab and selected from the keyboard too, to be copied.
   box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   AddCaptioned(page, box, name, caption, lines);

@@ -122,7 +122,9 @@ std::vector<std::string> LineItems(std::string_view line) {
   return items;
 }
 
-bool IsDotted(std::string_view item) { return item.find_first_of(":/-") == std::string_view::npos && item.find('.') != std::string_view::npos; }
+bool IsDotted(std::string_view item) {
+  return item.find('.') != std::string_view::npos && item.find_first_of(":/-") == std::string_view::npos;
+}
 
 // The entries of one line, or the error of its first item not understood.
 Result<std::vector<SetEntry>> ParseLine(std::size_t number, std::string_view line) {
