@@ -48,6 +48,9 @@ TPrefixCalculator::TPrefixCalculator(QWidget* parent) : QWidget(parent) {
   CreateAddressPage();
   CreatePrefixPage();
   CreateSplitPage();
+  CreateSetsPage();
+  CreatePlanPage();
+  CreateReversePage();
 
   connect(InputEdit, &QLineEdit::textChanged, this, [this] { InputEditChange(); });
 }
@@ -98,6 +101,7 @@ void TPrefixCalculator::InputEditChange() {
     ShowAddress(parsed.Value);
     ShowPrefix(InputPrefix(parsed.Value));
     ShowSplit(InputPrefix(parsed.Value));
+    ShowReverseZones(InputPrefix(parsed.Value));
   }
   SetStale(!parsed.Ok());
 }
@@ -105,10 +109,12 @@ void TPrefixCalculator::InputEditChange() {
 void TPrefixCalculator::SetStale(bool stale) {
   stale_ = stale;
   // The last good results stay readable, greyed, their pages saying they are stale.
-  const QString captions[] = {"Address", "Prefix", "Split"};
-  for (int i = 0; i < PrefixPageControl->count(); ++i) {
-    PrefixPageControl->setTabText(i, captions[i] + (stale ? StaleNote : QString()));
-    static_cast<QScrollArea*>(PrefixPageControl->widget(i))->widget()->setEnabled(!stale);
+  // Pages with lists of their own do not follow the input.
+  for (QWidget* page : {AddressTabSheet, PrefixTabSheet, SplitTabSheet, ReverseTabSheet}) {
+    // The page sits in its scroller's viewport.
+    const int i = PrefixPageControl->indexOf(page->parentWidget()->parentWidget());
+    PrefixPageControl->setTabText(i, PrefixPageControl->tabText(i).remove(StaleNote) + (stale ? StaleNote : QString()));
+    page->setEnabled(!stale);
   }
 }
 
