@@ -171,14 +171,14 @@ TEST(TextFitTest, EveryTextOfEveryPageShowsWholeInTheSmallestWindow) {
   }
   // The widest splits, at their last rows.
   form.SelectCalculator(TMainForm::CalculatorCount - 1);
-  TPrefixCalculator& prefix = *form.PrefixCalculator;
-  prefix.PrefixPageControl->setCurrentIndex(prefix.PrefixPageControl->count() - 1);
+  // The page sits in its scroller's viewport.
+  prefix->PrefixPageControl->setCurrentWidget(prefix->SplitTabSheet->parentWidget()->parentWidget());
   for (const auto& [input, length] : {std::pair{"0.0.0.0/0", 32}, std::pair{"::/0", 128}}) {
-    prefix.InputEdit->setText(input);
-    prefix.SplitLengthSpinEdit->SetValue(length);
-    prefix.SplitStringGrid->ShowSourceRow(~TGridRowNumber{0});
+    prefix->InputEdit->setText(input);
+    prefix->SplitLengthSpinEdit->SetValue(length);
+    prefix->SplitStringGrid->ShowSourceRow(~TGridRowNumber{0});
     QApplication::processEvents();
-    for (const std::string& text : ClippedTexts(prefix.SplitTabSheet, form.statusBar()))
+    for (const std::string& text : ClippedTexts(prefix->SplitTabSheet, form.statusBar()))
       clipped.push_back(std::string(input) + " split: " + text);
   }
   std::sort(clipped.begin(), clipped.end());
