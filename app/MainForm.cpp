@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -290,6 +291,17 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   // The table shown may have changed since the menu last opened: checked before a shortcut is looked up.
   if (type == QEvent::ShortcutOverride) UpdateSaveTableItem();
+  // Ctrl+Tab from a field above a calculator's pages reaches the hidden calculator tabs, which would
+  // change the calculator behind the logo's back: it turns the shown calculator's pages instead.
+  if (watched == MainPageControl && type == QEvent::KeyPress &&
+      (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier)) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+      if (QTabWidget* pages = MainPageControl->currentWidget()->findChild<QTabWidget*>())
+        QCoreApplication::sendEvent(pages, event);
+      return true;
+    }
+  }
   if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {
     if (QWidget* field = PageMnemonicField(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()))) {
@@ -323,6 +335,8 @@ void TMainForm::FocusFirstField() {
     if (sheet->isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
         !qobject_cast<QTabBar*>(w) && !qobject_cast<QTabWidget*>(w) && !qobject_cast<QToolButton*>(w)) {
       w->setFocus(Qt::OtherFocusReason);
+      // What is typed next replaces the remembered input rather than adding to it.
+      if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
       return;
     }
   }

@@ -136,3 +136,15 @@ class PrefixCalculator(AppCase):
         field = self.app.field(INPUT)
         a11y.wait_until(lambda: a11y.has_state(field, pyatspi.STATE_FOCUSED), what="the input to have the focus")
         self.app.find(pyatspi.ROLE_PAGE_TAB, "Address")
+
+    def test_typing_after_a_switch_replaces_the_input_and_ctrl_tab_turns_its_pages(self):
+        self.app.select_calculator("Subnet")
+        self.app.keys("ctrl+p")
+        a11y.wait_until(lambda: a11y.has_state(self.field, pyatspi.STATE_FOCUSED), what="the input to have the focus")
+        self.app.type("192.0.2.7/30")
+        self.assertEqual("192.0.2.7/30", a11y.settle(lambda: a11y.text(self.field), "192.0.2.7/30"))
+        for keys, page in [(["ctrl+Tab"], "Prefix"), (["ctrl+shift+Tab", "ctrl+shift+Tab"], "Reverse")]:
+            self.app.keys(*keys)
+            tab = self.app.find(pyatspi.ROLE_PAGE_TAB, page)
+            a11y.wait_until(lambda: a11y.is_current_tab(tab), what=f"the page {page!r} to be shown")
+        self.assertEqual("Prefix Calculator", self.app.find(pyatspi.ROLE_PANEL, "Prefix Calculator").name)
