@@ -4,7 +4,6 @@
 // (ip_interface, .network, .is_private) over the same lines in the same run.
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/ProcessUse.h"
 #include "prefix/AddressBlocks.h"
 
 namespace {
@@ -68,13 +68,6 @@ void BM_PrefixParseAndEvaluate(benchmark::State& state) {
   state.counters["private"] = privateCount;
 }
 BENCHMARK(BM_PrefixParseAndEvaluate)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-// Processor time of this process, which a machine busy with other work does not inflate.
-double CpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 // Both sides count processor time; Python times its own loop, leaving out
 // its start and the reading of the file.

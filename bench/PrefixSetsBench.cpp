@@ -5,13 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/ProcessUse.h"
 #include "prefix/HostPlan.h"
 #include "prefix/PrefixSets.h"
 
@@ -68,13 +68,6 @@ void BM_ReadAndMergeMillionMixedPrefixes(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadAndMergeMillionMixedPrefixes)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-// Processor time of this process, which a machine busy with other work does not inflate.
-double CpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 // Both sides count processor time of the merge alone: Python builds its
 // networks before its clock starts, as the core gets its ranges ready-made.

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <random>
 
-#include "bench/PeakMemory.h"
+#include "bench/ProcessUse.h"
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"
 #include "prefix/PrefixCalculator.h"

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "bench/PeakMemory.h"
+#include "bench/ProcessUse.h"
 #include "controls/KestIPAddrEdit.h"
 #include "controls/KestSpinEdit.h"
 #include "controls/KestStringGrid.h"

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The process's resident and peak memory, for benchmarks that report what a
-// step took above the memory held before it.
+// The process's processor time and its resident and peak memory, for
+// benchmarks that report what a step took above what was used before it.
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -16,3 +17,10 @@ inline double StatusKilobytes(const std::string& name) {
 
 // Starts the peak (VmHWM) over from the present resident size.
 inline void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// Processor time of this process, which a machine busy with other work does not inflate.
+inline double CpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
