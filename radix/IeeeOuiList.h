@@ -16,7 +16,9 @@ struct TOUIListConversion {
 
 // The list is Latin-1 text with CR LF line ends, sorted by OUI; entries with
 // the same OUI keep the source's order. Organization names lose the spaces
-// around them and tabs become spaces; a character outside Latin-1 becomes its
+// around them and tabs become spaces; names are put in NFC first (a letter
+// and its combining accent are one Latin-1 letter) and lose their zero-width
+// characters; a character outside Latin-1 becomes its
 // ASCII look-alike when it has an obvious one (full-width forms, typographic
 // quotes, dashes and spaces), otherwise "?", as do control characters and
 // bytes that are not UTF-8. Every such stand-in is counted in Replaced.
