@@ -173,9 +173,11 @@ void TVendorRegistry::Index() {
     if (Names[i] == '\0') NameOffsets.push_back(static_cast<std::uint32_t>(i + 1));
   const std::size_t nameCount = NameOffsets.size() - 1;
   FoldedNames.clear();
+  FoldedNames.reserve(Names.size());
   FoldedOffsets.assign(1, 0);
+  FoldedOffsets.reserve(nameCount + 1);
   for (std::size_t n = 0; n < nameCount; ++n) {
-    FoldedNames += SearchFolded(std::string_view(Names).substr(NameOffsets[n], NameOffsets[n + 1] - NameOffsets[n] - 1));
+    AppendSearchFolded(FoldedNames, std::string_view(Names).substr(NameOffsets[n], NameOffsets[n + 1] - NameOffsets[n] - 1));
     FoldedNames += '\n';
     FoldedOffsets.push_back(static_cast<std::uint32_t>(FoldedNames.size()));
   }

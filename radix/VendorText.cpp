@@ -159,13 +159,18 @@ std::string NormalizedUtf8(std::string_view utf8) {
   return text;
 }
 
-std::string SearchFolded(std::string_view utf8) {
-  std::string folded;
-  ForEachCodePoint(utf8, [&](std::uint32_t code) {
-    if (code < 0x80) {
-      const char c = LowerAscii(static_cast<char>(code));
+void AppendSearchFolded(std::string& folded, std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const char c = LowerAscii(utf8[i]);
+    if (static_cast<unsigned char>(c) < 0x80) {  // most names are ASCII: no decoding
       if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) folded += c;
-    } else if (const char base = BaseLetter(code)) {
+      ++i;
+      continue;
+    }
+    std::uint32_t code = ReplacementCharacter;
+    const std::size_t length = DecodeAt(utf8, i, code);
+    i += length > 0 ? length : 1;
+    if (const char base = BaseLetter(code)) {
       folded += LowerAscii(base);
     } else if (const std::string_view spelled = Spelled(code); !spelled.empty()) {
       folded += spelled;
@@ -174,6 +179,11 @@ std::string SearchFolded(std::string_view utf8) {
                !(code >= 0xFF00 && code <= 0xFF0F)) {
       AppendUtf8(folded, code);
     }
-  });
+  }
+}
+
+std::string SearchFolded(std::string_view utf8) {
+  std::string folded;
+  AppendSearchFolded(folded, utf8);
   return folded;
 }

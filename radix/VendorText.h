@@ -24,3 +24,4 @@ std::string NormalizedUtf8(std::string_view utf8);
 // outside ASCII as it is; spaces, punctuation and control characters dropped.
 // "Kr\u00FCger & Gothe" gives "krugergothe".
 std::string SearchFolded(std::string_view utf8);
+void AppendSearchFolded(std::string& folded, std::string_view utf8);
