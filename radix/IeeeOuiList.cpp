@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "radix/KestBinDecHex.h"
 #include "radix/OUIList.h"
 #include "radix/VendorText.h"
 
@@ -124,20 +125,29 @@ std::string AbbreviateOrganization(std::string_view name) {
   return word.substr(0, Length);
 }
 
-TOUIListConversion ConvertIeeeOuiList(std::string_view ieeeText) {
+TOUIListConversion ConvertVendorEntries(const std::vector<TVendorEntry>& entries) {
   TOUIListConversion result;
-  std::vector<TEntry> entries;
+  std::vector<TEntry> lines;
+  for (const TVendorEntry& entry : entries) {
+    if (VendorRegistryBits(entry.Kind) != 24) continue;
+    lines.push_back({IntToHex(static_cast<std::int64_t>(entry.Prefix), 6), ToLatin1(entry.Organization, result.Replaced)});
+  }
+  std::stable_sort(lines.begin(), lines.end(), [](const TEntry& a, const TEntry& b) { return a.OUI < b.OUI; });
+  for (const TEntry& line : lines)
+    result.Text += FormatOUILine(line.OUI, AbbreviateOrganization(line.Organization), line.Organization);
+  result.Entries = lines.size();
+  return result;
+}
+
+TOUIListConversion ConvertIeeeOuiList(std::string_view ieeeText) {
+  std::vector<TVendorEntry> entries;
   std::string oui;
   std::string_view name;
   for (std::size_t start = 0; start < ieeeText.size();) {
     const std::size_t end = std::min(ieeeText.find('\n', start), ieeeText.size());
     if (ParseEntryLine(ieeeText.substr(start, end - start), oui, name))
-      entries.push_back({oui, ToLatin1(name, result.Replaced)});
+      entries.push_back({TVendorRegistryKind::MAL, static_cast<std::uint64_t>(HexStrToInt(oui)), std::string(name)});
     start = end + 1;
   }
-  std::stable_sort(entries.begin(), entries.end(), [](const TEntry& a, const TEntry& b) { return a.OUI < b.OUI; });
-  for (const TEntry& entry : entries)
-    result.Text += FormatOUILine(entry.OUI, AbbreviateOrganization(entry.Organization), entry.Organization);
-  result.Entries = entries.size();
-  return result;
+  return ConvertVendorEntries(entries);
 }

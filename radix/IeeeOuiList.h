@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "radix/VendorRegistry.h"
 
 struct TOUIListConversion {
   std::string Text;          // the list in the finder's format, sorted by OUI
@@ -23,6 +26,8 @@ struct TOUIListConversion {
 // quotes, dashes and spaces), otherwise "?", as do control characters and
 // bytes that are not UTF-8. Every such stand-in is counted in Replaced.
 TOUIListConversion ConvertIeeeOuiList(std::string_view ieeeText);
+// The same list made from the 24-bit blocks (MA-L, CID) of the vendor registry.
+TOUIListConversion ConvertVendorEntries(const std::vector<TVendorEntry>& entries);
 
 // The abbreviation of an organization name (Latin-1): its first word, a run
 // of letters and digits, with the first letter upper case and the rest lower

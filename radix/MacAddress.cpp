@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "prefix/Address.h"
+#include "prefix/AddressBlocks.h"
 
 namespace {
 bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
@@ -49,9 +50,9 @@ std::optional<TMacAddress> ParseHexGroups(std::string_view text) {
 std::optional<TMacAddress> ParseIpv6(std::string_view text) {
   const Result<AddressInput> parsed = ParseAddressInput(text);
   if (!parsed.Ok() || parsed.Value.Address.Family != AddressFamily::V6) return std::nullopt;
-  const auto eui64 = static_cast<std::uint64_t>(parsed.Value.Address.Value) ^ (std::uint64_t{0x02} << 56);
-  if (((eui64 >> 24) & 0xFFFF) == 0xFFFE) return TMacAddress{TMacForm::EUI48, ((eui64 >> 40) << 24) | (eui64 & 0xFFFFFF)};
-  return TMacAddress{TMacForm::EUI64, eui64};
+  if (const std::optional<std::uint64_t> mac = MacFromInterfaceId(parsed.Value.Address)) return TMacAddress{TMacForm::EUI48, *mac};
+  // Modified EUI-64 inverts the universal/local bit.
+  return TMacAddress{TMacForm::EUI64, static_cast<std::uint64_t>(parsed.Value.Address.Value) ^ (std::uint64_t{0x02} << 56)};
 }
 
 std::uint8_t ReversedBits(std::uint8_t byte) {
@@ -117,4 +118,10 @@ std::optional<std::string> LinkLocalAddressOf(const TMacAddress& mac) {
   if (!eui64) return std::nullopt;
   const U128 address = (U128{0xFE80} << 112) | (*eui64 ^ (std::uint64_t{0x02} << 56));
   return CanonicalText({AddressFamily::V6, address});
+}
+
+std::optional<TVendorBlock> MacVendor(const TVendorRegistry& registry, const TMacAddress& mac) {
+  const std::optional<TVendorBlock> block = registry.Find(MacLookupKey(mac), MacKnownBits(mac));
+  if (IsLocalAddress(mac) && block && block->Kind != TVendorRegistryKind::CID) return std::nullopt;
+  return block;
 }

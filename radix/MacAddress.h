@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "radix/VendorRegistry.h"
+
 // An OUI alone (24 bits), an EUI-48 or an EUI-64, right-aligned in Value.
 enum class TMacForm { OUI, EUI48, EUI64 };
 
@@ -42,3 +44,7 @@ std::optional<std::uint64_t> Eui64Of(const TMacAddress& mac);
 // The IPv6 link-local address whose interface identifier is the modified
 // EUI-64 ("fe80::3e22:fbff:fe12:3456"); none for an OUI.
 std::optional<std::string> LinkLocalAddressOf(const TMacAddress& mac);
+
+// The vendor of the longest block holding the address. A locally administered
+// address has none, unless it lies in a company ID's (CID) block.
+std::optional<TVendorBlock> MacVendor(const TVendorRegistry& registry, const TMacAddress& mac);

@@ -84,6 +84,17 @@ std::string VendorBlockText(const TVendorBlock& block) {
   return text + "/" + std::to_string(block.Bits());
 }
 
+std::string VendorBlockSizeText(const TVendorBlock& block) {
+  std::string count = std::to_string(block.Size());
+  for (std::size_t at = count.size(); at > 3; at -= 3) count.insert(at - 3, ",");
+  return count;
+}
+
+std::string VendorBlockDescription(const TVendorBlock& block) {
+  return VendorBlockText(block) + ", " + std::string(VendorRegistryName(block.Kind)) + ", " +
+         VendorBlockSizeText(block) + " addresses";
+}
+
 TVendorRegistry::TVendorRegistry(const std::vector<TVendorEntry>& entries, std::string date)
     : RegistryDate(std::move(date)) {
   std::vector<std::pair<std::string, std::string>> names;  // folded and as listed

@@ -43,6 +43,10 @@ struct TVendorBlock {
 // "3C-22-FB/24", "70-B3-D5-F2-F0-00/36": the first address, as far as the
 // prefix reaches in whole bytes, and the prefix length.
 std::string VendorBlockText(const TVendorBlock& block);
+// "16,777,216": the addresses the block holds.
+std::string VendorBlockSizeText(const TVendorBlock& block);
+// "3C-22-FB/24, MA-L, 16,777,216 addresses".
+std::string VendorBlockDescription(const TVendorBlock& block);
 
 class TVendorRegistry {
  public:
