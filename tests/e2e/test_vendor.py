@@ -84,3 +84,18 @@ class InstalledVendorList(MacCase):
     def test_a_vendor_from_the_installed_list(self):
         self.paste("3c:22:fb:12:34:56")
         self.assertFlatReads({"Vendor": APPLE})
+
+
+class PastedIntoTheOUIField(AppCase):
+    def test_a_pasted_mac_gives_its_oui_and_a_foreign_text_is_refused(self):
+        self.app.select_calculator("Radixer")
+        self.app.select_page("OUI Finder")
+        field = self.app.field("OUI")
+        for pasted, shown in [("3C:22:FB:12:34:56", "3C22FB"), ("0x08005a", "08005A"), ("08:00:zz", "08005A")]:
+            with self.subTest(pasted=pasted):
+                hold_clipboard(self, pasted)
+                self.app.click(field)  # Alt+O is the Options menu's as well
+                a11y.wait_until(lambda: a11y.has_state(field, pyatspi.STATE_FOCUSED), what="the OUI field to have the focus")
+                self.app.keys("ctrl+a", "ctrl+v", "Return")
+                self.assertReads("OUI", shown)
+        self.assertReads("Organization", "IBM Corp")
