@@ -96,6 +96,5 @@ class PastedIntoTheOUIField(AppCase):
                 hold_clipboard(self, pasted)
                 self.app.click(field)  # Alt+O is the Options menu's as well
                 a11y.wait_until(lambda: a11y.has_state(field, pyatspi.STATE_FOCUSED), what="the OUI field to have the focus")
-                self.app.keys("ctrl+a", "ctrl+v", "Return")
+                self.app.keys("ctrl+a", "ctrl+v")
                 self.assertReads("OUI", shown)
-        self.assertReads("Organization", "IBM Corp")
