@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "controls/KestNumberEdit.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScopedValueRollback>
 #include <QValidator>
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 
 #include "platform/Application.h"
@@ -229,6 +233,18 @@ void TCustomNumberEdit::paste() {
       PastedNumberText(FNumberStyle, FAllowNegative, DecimalPoint(), ClipboardText().toStdString());
   if (!taken) return Beep();
   insert(QString::fromStdString(*taken));
+}
+
+void TCustomNumberEdit::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+  // The menu's Paste, known by its caption: its action has no name of its own.
+  const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
+  for (QAction* action : menu->actions()) {
+    if (!action->text().startsWith(pasteCaption)) continue;
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, Guarded([this] { paste(); }));
+  }
+  menu->exec(event->globalPos());
 }
 
 void TCustomNumberEdit::focusInEvent(QFocusEvent* event) {

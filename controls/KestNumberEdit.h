@@ -66,6 +66,8 @@ class TCustomNumberEdit : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // The standard menu, its Paste reading the text as paste() does.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   // QLineEdit's own limit also cuts text set by the program, which would change the value.
