@@ -65,7 +65,8 @@ class TVendorRegistry {
   std::vector<TVendorEntry> Entries() const;
 
   // The longest block holding the EUI-48 address `mac`, of those no longer
-  // than `knownBits` (24 for an OUI alone). Of equal blocks, the first listed.
+  // than `knownBits` (24 for an OUI alone). Of equal blocks (IEEE lists a few
+  // OUIs more than once), the one whose organization sorts first.
   std::optional<TVendorBlock> Find(std::uint64_t mac, unsigned knownBits = 48) const;
   // Every block of every organization whose name holds `namePart` (case,
   // accents and punctuation ignored); by name, then longest prefix first.

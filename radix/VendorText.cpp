@@ -83,9 +83,7 @@ std::string_view Spelled(std::uint32_t code) {
 }
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-}  // namespace
 
-namespace {
 // The code point of the UTF-8 sequence at `at` and its length; 0 when it is not one.
 std::size_t DecodeAt(std::string_view utf8, std::size_t at, std::uint32_t& code) {
   const auto lead = static_cast<unsigned char>(utf8[at]);
