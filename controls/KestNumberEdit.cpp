@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "controls/KestNumberEdit.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScopedValueRollback>
 #include <QValidator>
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 
 #include "platform/Application.h"
+#include "platform/Clipboard.h"
+#include "platform/Shell.h"
 
 namespace {
 // Applies the case and length rules to every text the edit is about to show.
@@ -211,10 +217,34 @@ void TCustomNumberEdit::keyPressEvent(QKeyEvent* event) {
       return;
     }
   }
-  if (IsKeyPressKey(event))
+  if (event->matches(QKeySequence::Paste)) {
+    RunGuarded([this] { paste(); });
+    event->accept();
+  } else if (IsKeyPressKey(event)) {
     KeyPress(event);
-  else
+  } else {
     QLineEdit::keyPressEvent(event);
+  }
+}
+
+void TCustomNumberEdit::paste() {
+  if (isReadOnly()) return;
+  const std::optional<std::string> taken =
+      PastedNumberText(FNumberStyle, FAllowNegative, DecimalPoint(), ClipboardText().toStdString());
+  if (!taken) return Beep();
+  insert(QString::fromStdString(*taken));
+}
+
+void TCustomNumberEdit::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+  // The menu's Paste, known by its caption: its action has no name of its own.
+  const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
+  for (QAction* action : menu->actions()) {
+    if (!action->text().startsWith(pasteCaption)) continue;
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, Guarded([this] { paste(); }));
+  }
+  menu->exec(event->globalPos());
 }
 
 void TCustomNumberEdit::focusInEvent(QFocusEvent* event) {

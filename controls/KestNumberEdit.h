@@ -51,6 +51,11 @@ class TCustomNumberEdit : public QLineEdit {
   TNumberChangingValueIntegerEvent OnChangingValueInteger;
   TKeyEvent OnKeyDown;
 
+ public slots:
+  // Pastes the clipboard's text as PastedNumberText reads it, over the
+  // selection; a text the field cannot take is refused with a beep.
+  void paste();
+
  protected:
   bool IsValidNumberChar(char c) const;
   void FormatValueText();
@@ -61,6 +66,8 @@ class TCustomNumberEdit : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // The standard menu, its Paste reading the text as paste() does.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   // QLineEdit's own limit also cuts text set by the program, which would change the value.

@@ -8,10 +8,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "platform/Collation.h"
 #include "platform/Hint.h"
 #include "platform/Registry.h"
 #include "prefix/ResultLines.h"
+#include "radix/MacAddress.h"
+#include "radix/VendorRegistrySource.h"
 
 namespace {
 constexpr const char* PrefixSettingsKey = "\\Prefix Calculator";
@@ -119,13 +120,11 @@ void TPrefixCalculator::SetStale(bool stale) {
 }
 
 QString TPrefixCalculator::VendorOf(std::uint64_t mac) {
-  if (!ouiList_) ouiList_ = TOUIList::LoadFromFile("OUI.txt", OUIListCompare(CompareLocaleText));
-  if (!ouiList_) return "the OUI list (OUI.txt) is not installed";
-  const QString oui = QString("%1").arg(mac >> 24, 6, 16, QChar('0')).toUpper();
-  const std::optional<std::size_t> found = ouiList_->Find(oui.toStdString());
-  if (!found) return "not in the OUI list";
-  const std::string_view organization = OUIOrganization(ouiList_->Line(*found));
-  return QString::fromLatin1(organization.data(), static_cast<qsizetype>(organization.size())).trimmed();
+  const TVendorRegistry* registry = CurrentVendorRegistry();
+  if (!registry) return "the vendor list is not installed";
+  const std::optional<TVendorBlock> block = MacVendor(*registry, {TMacForm::EUI48, mac});
+  if (!block) return "not in the vendor list";
+  return QString::fromStdString(std::string(block->Organization));
 }
 
 void TPrefixCalculator::LoadSettings(const QString& settingsKey) {

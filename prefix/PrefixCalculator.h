@@ -10,7 +10,6 @@
 
 #include "prefix/Address.h"
 #include "prefix/PrefixFacts.h"
-#include "radix/OUIList.h"
 #include "subnet/SubnetPageControls.h"
 
 class QLabel;
@@ -127,7 +126,7 @@ class TPrefixCalculator : public QWidget {
   void CreateSplitPage();
   void ShowGoToError(const std::string& error);
   void SetStale(bool stale);
-  // The vendor of `mac` from OUI.txt, read on first use.
+  // The vendor of `mac` from the vendor registry.
   QString VendorOf(std::uint64_t mac);
   // As many characters as a result box shows in the narrowest window.
   static constexpr std::size_t ResultLineWidth = 35;
@@ -152,7 +151,6 @@ class TPrefixCalculator : public QWidget {
   QString shownInput_;
   // The prefix length the bit map shows.
   int bitMapNetworkBits_ = 0;
-  std::optional<TOUIList> ouiList_;
   // The subnet length last chosen, shown as near as the input's prefix allows.
   std::int32_t splitLength_ = 64;
   IpPrefix splitParent_;

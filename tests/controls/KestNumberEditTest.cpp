@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "controls/KestNumberEdit.h"
 
+#include <QApplication>
 #include <QBoxLayout>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "platform/Clipboard.h"
@@ -248,6 +252,7 @@ TEST(KestNumberEditTest, TypingAndPastingIntoAZeroPaddedField) {
     const char* Pasted;
     const char* Text;
     int Caret;
+    bool ByMenu = false;  // pasted through the context menu, not Ctrl+V
   };
   const std::vector<Case> cases = {
       {0xABCD, 8, 0, "A", nullptr, "000ABCDA", 8},   // the digits shift left
@@ -258,6 +263,10 @@ TEST(KestNumberEditTest, TypingAndPastingIntoAZeroPaddedField) {
       {0x1, 0, 8, nullptr, "123456789abc", "12345678", 8},  // what fits of a paste
       {0x1, 0, 2, nullptr, "fedc", "FE000001", 2},
       {0x1, 8, 0, nullptr, "FF", "00000001", 8},
+      {0x1, 0, 8, nullptr, " 3C:22:FB:12:34:56", "3C22FB12", 8},  // separators go, not read as zeros
+      {0x1, 0, 8, nullptr, "0xDEAD_BEEF", "DEADBEEF", 8},
+      {0x1, 0, 8, nullptr, "3C:22:zz", "00000001", 8},  // refused with a beep
+      {0x1, 0, 8, nullptr, "0x1234_5678", "12345678", 8, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Text);
@@ -271,9 +280,18 @@ TEST(KestNumberEditTest, TypingAndPastingIntoAZeroPaddedField) {
     else
       edit.setCursorPosition(c.SelectStart);
     if (c.Typed) QTest::keyClicks(&edit, c.Typed);
-    if (c.Pasted) {
-      ClipboardSetText(c.Pasted);
-      QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    if (c.Pasted) ClipboardSetText(c.Pasted);
+    if (c.Pasted && !c.ByMenu) QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    if (c.ByMenu) {
+      QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+          if (action->text().startsWith("&Paste")) action->trigger();
+        menu->close();
+      });
+      QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1), edit.mapToGlobal(QPoint(1, 1)));
+      QApplication::sendEvent(&edit, &event);
     }
     EXPECT_EQ(edit.text(), c.Text);
     EXPECT_EQ(edit.ValueInteger(), edit.text().toLongLong(nullptr, 16));
