@@ -4,7 +4,6 @@
 // family, and the pages of what it is and what it holds.
 #include <QWidget>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
