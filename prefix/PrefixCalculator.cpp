@@ -11,6 +11,7 @@
 #include "platform/Collation.h"
 #include "platform/Hint.h"
 #include "platform/Registry.h"
+#include "prefix/PrefixReport.h"
 #include "prefix/ResultLines.h"
 
 namespace {
@@ -108,14 +109,9 @@ void TPrefixCalculator::SetStale(bool stale) {
   }
 }
 
-QString TPrefixCalculator::VendorOf(std::uint64_t mac) {
+std::string TPrefixCalculator::VendorOf(std::uint64_t mac) {
   if (!ouiList_) ouiList_ = TOUIList::LoadFromFile("OUI.txt", OUIListCompare(CompareLocaleText));
-  if (!ouiList_) return "the OUI list (OUI.txt) is not installed";
-  const QString oui = QString("%1").arg(mac >> 24, 6, 16, QChar('0')).toUpper();
-  const std::optional<std::size_t> found = ouiList_->Find(oui.toStdString());
-  if (!found) return "not in the OUI list";
-  const std::string_view organization = OUIOrganization(ouiList_->Line(*found));
-  return QString::fromLatin1(organization.data(), static_cast<qsizetype>(organization.size())).trimmed();
+  return OUIListVendor(ouiList_ ? &*ouiList_ : nullptr, mac);
 }
 
 void TPrefixCalculator::LoadSettings(const QString& settingsKey) {

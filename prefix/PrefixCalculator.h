@@ -79,7 +79,7 @@ class TPrefixCalculator : public QWidget {
   void CreatePrefixPage();
   void SetStale(bool stale);
   // The vendor of `mac` from OUI.txt, read on first use.
-  QString VendorOf(std::uint64_t mac);
+  std::string VendorOf(std::uint64_t mac);
   // As many characters as a result box shows in the narrowest window.
   static constexpr std::size_t ResultLineWidth = 35;
   // Shows `text` in `box`, in as many lines as the narrowest window needs.
