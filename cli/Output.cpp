@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+#include "cli/Output.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+constexpr std::size_t BufferSize = 1 << 16;
+
+std::string JsonString(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"': quoted += "\\\""; break;
+      case '\\': quoted += "\\\\"; break;
+      case '\n': quoted += "\\n"; break;
+      case '\r': quoted += "\\r"; break;
+      case '\t': quoted += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          quoted += escaped;
+        } else {
+          quoted.push_back(c);
+        }
+    }
+  }
+  return quoted + '"';
+}
+
+std::string CsvCell(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted.push_back('"');
+    quoted.push_back(c);
+  }
+  return quoted + '"';
+}
+
+// Characters on screen: UTF-8 continuation bytes take no room.
+std::size_t TextWidth(std::string_view text) {
+  std::size_t width = 0;
+  for (const char c : text) width += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return width;
+}
+
+void Pad(OutputStream& out, std::size_t count) {
+  static const std::string Spaces(256, ' ');
+  while (count > 0) {
+    const std::size_t now = count < Spaces.size() ? count : Spaces.size();
+    out.Write(std::string_view(Spaces).substr(0, now));
+    count -= now;
+  }
+}
+
+std::string JsonValue(const Field& field) {
+  if (field.List) {
+    std::string array = "[";
+    for (const std::string& item : *field.List) array += (array.size() > 1 ? ", " : "") + JsonString(item);
+    return array + "]";
+  }
+  if (!field.Text) return "null";
+  return field.Number ? *field.Text : JsonString(*field.Text);
+}
+
+void PrintText(Report& report, OutputStream& out) {
+  std::size_t captionWidth = 0;
+  for (const Field& field : report.Fields) captionWidth = std::max(captionWidth, TextWidth(field.Caption) + 1);
+  for (const Field& field : report.Fields) {
+    out.Write(field.Caption);
+    out.Write(":");
+    Pad(out, captionWidth - TextWidth(field.Caption) + 1);
+    if (field.List) {
+      for (std::size_t i = 0; i < field.List->size(); ++i) {
+        if (i > 0) Pad(out, captionWidth + 2);
+        out.Write((*field.List)[i]);
+        out.Write("\n");
+      }
+      if (field.List->empty()) out.Write("\n");
+    } else {
+      out.Write(field.Text ? *field.Text : "none");
+      out.Write("\n");
+    }
+  }
+  if (!report.Rows) return;
+  Table& table = *report.Rows;
+  if (!report.Fields.empty()) out.Write("\n");
+  std::vector<std::size_t> widths;
+  for (const Column& column : table.Columns) widths.push_back(std::max(column.Width, TextWidth(column.Caption)));
+  auto writeRow = [&](auto cell) {
+    for (std::size_t i = 0; i < table.Columns.size(); ++i) {
+      const std::string_view text = cell(i);
+      const std::size_t room = widths[i] > TextWidth(text) ? widths[i] - TextWidth(text) : 0;
+      const bool last = i + 1 == table.Columns.size();
+      if (table.Columns[i].Number) Pad(out, room);
+      out.Write(text);
+      if (!table.Columns[i].Number && !last) Pad(out, room);
+      out.Write(last ? "\n" : "  ");
+    }
+  };
+  writeRow([&](std::size_t i) { return std::string_view(table.Columns[i].Caption); });
+  RowCells cells;
+  while ((cells.Clear(), table.Next(cells))) writeRow([&](std::size_t i) { return cells.Cell(i); });
+}
+
+void PrintJson(Report& report, OutputStream& out) {
+  out.Write("{");
+  const char* separator = "\n  ";
+  for (const Field& field : report.Fields) {
+    out.Write(separator);
+    out.Write(JsonString(field.Key) + ": " + JsonValue(field));
+    separator = ",\n  ";
+  }
+  if (report.Rows) {
+    Table& table = *report.Rows;
+    out.Write(separator);
+    out.Write(JsonString(table.Key) + ": [");
+    std::vector<std::string> keys;
+    for (const Column& column : table.Columns) keys.push_back(JsonString(column.Key) + ": ");
+    RowCells cells;
+    const char* rowSeparator = "\n    {";
+    while ((cells.Clear(), table.Next(cells))) {
+      out.Write(rowSeparator);
+      for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i > 0) out.Write(", ");
+        out.Write(keys[i]);
+        out.Write(table.Columns[i].Number ? std::string(cells.Cell(i)) : JsonString(cells.Cell(i)));
+      }
+      out.Write("}");
+      rowSeparator = ",\n    {";
+    }
+    out.Write(std::string_view(rowSeparator) == "\n    {" ? "]" : "\n  ]");
+  }
+  out.Write("\n}\n");
+}
+
+void PrintCsv(Report& report, OutputStream& out) {
+  Table& table = *report.Rows;
+  for (std::size_t i = 0; i < table.Columns.size(); ++i) out.Write((i > 0 ? "," : "") + CsvCell(table.Columns[i].Key));
+  out.Write("\n");
+  RowCells cells;
+  while ((cells.Clear(), table.Next(cells))) {
+    for (std::size_t i = 0; i < cells.Count(); ++i) {
+      if (i > 0) out.Write(",");
+      const std::string_view cell = cells.Cell(i);
+      if (cell.find_first_of(",\"\r\n") == std::string_view::npos)
+        out.Write(cell);
+      else
+        out.Write(CsvCell(cell));
+    }
+    out.Write("\n");
+  }
+}
+}  // namespace
+
+OutputStream& OutputStream::Standard() {
+  static OutputStream stream;
+  return stream;
+}
+
+void OutputStream::Write(std::string_view text) {
+  if (buffer_.capacity() < BufferSize) buffer_.reserve(BufferSize);
+  buffer_.append(text);
+  if (buffer_.size() >= BufferSize - 256) Flush();
+}
+
+void OutputStream::Flush() {
+  std::string_view rest = buffer_;
+  while (!rest.empty()) {
+    const ssize_t written = ::write(STDOUT_FILENO, rest.data(), rest.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0 && errno == EPIPE) std::_Exit(0);  // the reader has all it wanted
+    if (written < 0) {
+      std::fprintf(stderr, "orvane: standard output: %s\n", std::strerror(errno));
+      std::_Exit(1);
+    }
+    rest.remove_prefix(static_cast<std::size_t>(written));
+  }
+  buffer_.clear();
+}
+
+void RowCells::Clear() {
+  text_.clear();
+  ends_.clear();
+}
+
+void RowCells::Add(std::string_view text) {
+  text_.append(text);
+  ends_.push_back(text_.size());
+}
+
+char* RowCells::Room(std::size_t size) {
+  const std::size_t start = text_.size();
+  text_.resize(start + size);
+  return text_.data() + start;
+}
+
+void RowCells::End(const char* end) {
+  text_.resize(static_cast<std::size_t>(end - text_.data()));
+  ends_.push_back(text_.size());
+}
+
+std::string_view RowCells::Cell(std::size_t index) const {
+  const std::size_t start = index == 0 ? 0 : ends_[index - 1];
+  return std::string_view(text_).substr(start, ends_[index] - start);
+}
+
+void PrintReport(Report& report, OutputFormat format) {
+  OutputStream& out = OutputStream::Standard();
+  switch (format) {
+    case OutputFormat::Text: PrintText(report, out); break;
+    case OutputFormat::Json: PrintJson(report, out); break;
+    case OutputFormat::Csv: PrintCsv(report, out); break;
+  }
+  out.Flush();
+}

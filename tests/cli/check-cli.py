@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Runs orvane on every case of the golden files and compares what it prints,
+its exit status and its message on standard error with the expected ones.
+
+A case starts with "$ ARGUMENTS" ("{here}" in them is this folder); the lines up to the next case (trailing
+blank lines left out) are its standard output, except "! TEXT", a line of
+standard error, and "? N", the exit status (0 when absent). Output of a case
+with --json must be valid JSON and is compared as data.
+
+Then the cases no table states: a broken pipe, and the libraries the program
+links (no graphical one).
+
+Usage: check-cli.py ORVANE GOLDEN_FILE...
+"""
+import json
+import os
+import shlex
+import subprocess
+import sys
+import tempfile
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+PROGRAM = os.path.abspath(sys.argv[1])
+GOLDEN = sys.argv[2:]
+
+
+def read_cases(path):
+    cases, case = [], None
+    with open(path, encoding="utf-8") as golden:
+        for number, line in enumerate(golden.read().splitlines(), 1):
+            if line.startswith("$ "):
+                args = [arg.replace("{here}", HERE) for arg in shlex.split(line[2:])]
+                case = {"where": f"{path}:{number}", "args": args,
+                        "out": [], "err": [], "status": 0}
+                cases.append(case)
+            elif line.startswith("#") and case is None:
+                continue
+            elif line.startswith("! "):
+                case["err"].append(line[2:])
+            elif line.startswith("? "):
+                case["status"] = int(line[2:])
+            else:
+                case["out"].append(line)
+    for case in cases:
+        while case["out"] and not case["out"][-1]:
+            case["out"].pop()
+    return cases
+
+
+# An empty working directory: no vendor list (OUI.txt) in it.
+WORKING_DIRECTORY = tempfile.TemporaryDirectory()
+WORKING = WORKING_DIRECTORY.name
+
+
+def run(args):
+    return subprocess.run([PROGRAM, *args], capture_output=True, text=True, timeout=20, cwd=WORKING,
+                          env={"PATH": "/usr/bin:/bin", "LANG": "C.UTF-8"})
+
+
+class GoldenCases(unittest.TestCase):
+    def test_every_case(self):
+        for path in GOLDEN:
+            for case in read_cases(path):
+                with self.subTest(case=case["where"], args=case["args"]):
+                    done = run(case["args"])
+                    self.assertEqual(done.returncode, case["status"])
+                    self.assertEqual(done.stderr.splitlines(), case["err"])
+                    expected = "\n".join(case["out"]) + "\n" if case["out"] else ""
+                    if "--json" in case["args"] and case["status"] == 0:
+                        self.assertEqual(json.loads(done.stdout), json.loads(expected))
+                    else:
+                        self.assertEqual(done.stdout, expected)
+
+
+class Streams(unittest.TestCase):
+    def test_a_reader_that_goes_away_ends_it_quietly(self):
+        with subprocess.Popen([PROGRAM, "split", "10.0.0.0/8", "/30", "--csv"], stdout=subprocess.PIPE,
+                              stderr=subprocess.PIPE) as program:
+            self.assertEqual(program.stdout.readline(), b"number,prefix,first,last\n")
+            program.stdout.close()
+            self.assertEqual(program.wait(timeout=20), 0)
+            self.assertEqual(program.stderr.read(), b"")
+
+    def test_it_links_no_graphical_library(self):
+        dynamic = subprocess.run(["readelf", "-d", PROGRAM], capture_output=True, text=True, timeout=20,
+                                 check=True).stdout
+        needed = [line.split("[")[1].rstrip("]") for line in dynamic.splitlines() if "(NEEDED)" in line]
+        self.assertTrue(needed)
+        for library in needed:
+            self.assertNotRegex(library, r"Qt|X11|xcb|wayland|GL|fontconfig|freetype", library)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=1)
