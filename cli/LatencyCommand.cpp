@@ -144,12 +144,12 @@ Report Latency(const Arguments& arguments) {
   for (const TNetworkElement& element : *chain) nameWidth = std::max(nameWidth, DescriptionLine(element, Point).size());
   report.Rows = Table{"elements",
                       {{"element", "Network Element", nameWidth},
-                       {"client_to_server", "Client to Server", 9, true},
-                       {"client_to_server_percent", "%", 6},
-                       {"round_trip", "Round Trip", 9, true},
-                       {"round_trip_percent", "%", 6},
-                       {"server_to_client", "Server to Client", 9, true},
-                       {"server_to_client_percent", "%", 6}},
+                       {"client_to_server", "Client to Server", 9, ColumnKind::Number},
+                       {"client_to_server_percent", "%", 6, ColumnKind::Plain},
+                       {"round_trip", "Round Trip", 9, ColumnKind::Number},
+                       {"round_trip_percent", "%", 6, ColumnKind::Plain},
+                       {"server_to_client", "Server to Client", 9, ColumnKind::Number},
+                       {"server_to_client_percent", "%", 6, ColumnKind::Plain}},
                       [chain, totals, next = std::size_t{0}](RowCells& cells) mutable {
                         if (next > chain->size()) return false;
                         if (next == chain->size()) {

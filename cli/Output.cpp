@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Output.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +10,6 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::size_t BufferSize = 1 << 16;
 
 std::string JsonString(std::string_view text) {
   std::string quoted = "\"";
@@ -32,8 +33,16 @@ std::string JsonString(std::string_view text) {
   return quoted + '"';
 }
 
+// The characters that make a CSV cell quoted.
+constexpr auto CsvSpecial = [] {
+  std::array<bool, 256> special{};
+  for (const unsigned char c : {',', '"', '\r', '\n'}) special[c] = true;
+  return special;
+}();
+
 std::string CsvCell(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  if (std::ranges::none_of(text, [](char c) { return CsvSpecial[static_cast<unsigned char>(c)]; }))
+    return std::string(text);
   std::string quoted = "\"";
   for (const char c : text) {
     if (c == '"') quoted.push_back('"');
@@ -97,9 +106,9 @@ void PrintText(Report& report, OutputStream& out) {
       const std::string_view text = cell(i);
       const std::size_t room = widths[i] > TextWidth(text) ? widths[i] - TextWidth(text) : 0;
       const bool last = i + 1 == table.Columns.size();
-      if (table.Columns[i].Number) Pad(out, room);
+      if (table.Columns[i].Kind == ColumnKind::Number) Pad(out, room);
       out.Write(text);
-      if (!table.Columns[i].Number && !last) Pad(out, room);
+      if (table.Columns[i].Kind != ColumnKind::Number && !last) Pad(out, room);
       out.Write(last ? "\n" : "  ");
     }
   };
@@ -129,7 +138,7 @@ void PrintJson(Report& report, OutputStream& out) {
       for (std::size_t i = 0; i < keys.size(); ++i) {
         if (i > 0) out.Write(", ");
         out.Write(keys[i]);
-        out.Write(table.Columns[i].Number ? std::string(cells.Cell(i)) : JsonString(cells.Cell(i)));
+        out.Write(table.Columns[i].Kind == ColumnKind::Number ? std::string(cells.Cell(i)) : JsonString(cells.Cell(i)));
       }
       out.Write("}");
       rowSeparator = ",\n    {";
@@ -144,14 +153,12 @@ void PrintCsv(Report& report, OutputStream& out) {
   for (std::size_t i = 0; i < table.Columns.size(); ++i) out.Write((i > 0 ? "," : "") + CsvCell(table.Columns[i].Key));
   out.Write("\n");
   RowCells cells;
+  const bool plain = std::ranges::none_of(table.Columns, [](const Column& c) { return c.Kind == ColumnKind::Text; });
   while ((cells.Clear(), table.Next(cells))) {
-    for (std::size_t i = 0; i < cells.Count(); ++i) {
-      if (i > 0) out.Write(",");
-      const std::string_view cell = cells.Cell(i);
-      if (cell.find_first_of(",\"\r\n") == std::string_view::npos)
-        out.Write(cell);
-      else
-        out.Write(CsvCell(cell));
+    if (plain) {
+      out.Write(cells.Joined());
+    } else {
+      for (std::size_t i = 0; i < cells.Count(); ++i) out.Write((i > 0 ? "," : "") + CsvCell(cells.Cell(i)));
     }
     out.Write("\n");
   }
@@ -163,51 +170,22 @@ OutputStream& OutputStream::Standard() {
   return stream;
 }
 
-void OutputStream::Write(std::string_view text) {
-  if (buffer_.capacity() < BufferSize) buffer_.reserve(BufferSize);
-  buffer_.append(text);
-  if (buffer_.size() >= BufferSize - 256) Flush();
+void OutputStream::Flush() {
+  WriteOut({buffer_, used_});
+  used_ = 0;
 }
 
-void OutputStream::Flush() {
-  std::string_view rest = buffer_;
-  while (!rest.empty()) {
-    const ssize_t written = ::write(STDOUT_FILENO, rest.data(), rest.size());
+void OutputStream::WriteOut(std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
     if (written < 0 && errno == EINTR) continue;
     if (written < 0 && errno == EPIPE) std::_Exit(0);  // the reader has all it wanted
     if (written < 0) {
       std::fprintf(stderr, "orvane: standard output: %s\n", std::strerror(errno));
       std::_Exit(1);
     }
-    rest.remove_prefix(static_cast<std::size_t>(written));
+    text.remove_prefix(static_cast<std::size_t>(written));
   }
-  buffer_.clear();
-}
-
-void RowCells::Clear() {
-  text_.clear();
-  ends_.clear();
-}
-
-void RowCells::Add(std::string_view text) {
-  text_.append(text);
-  ends_.push_back(text_.size());
-}
-
-char* RowCells::Room(std::size_t size) {
-  const std::size_t start = text_.size();
-  text_.resize(start + size);
-  return text_.data() + start;
-}
-
-void RowCells::End(const char* end) {
-  text_.resize(static_cast<std::size_t>(end - text_.data()));
-  ends_.push_back(text_.size());
-}
-
-std::string_view RowCells::Cell(std::size_t index) const {
-  const std::size_t start = index == 0 ? 0 : ends_[index - 1];
-  return std::string_view(text_).substr(start, ends_[index] - start);
 }
 
 void PrintReport(Report& report, OutputFormat format) {

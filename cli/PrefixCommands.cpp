@@ -109,10 +109,10 @@ Report Split(const Arguments& arguments) {
                    {"subnet_count", "Number of Subnets", count.DecimalText(), true}};
   const std::size_t addressWidth = v4 ? 15 : 39;
   Table table{"subnets",
-              {{"number", "#", RowNumberText(last).size(), true},
-               {"prefix", "Prefix", addressWidth + 4},
-               {"first", "First Address", addressWidth},
-               {"last", "Last Address", addressWidth}},
+              {{"number", "#", RowNumberText(last).size(), ColumnKind::Number},
+               {"prefix", "Prefix", addressWidth + 4, ColumnKind::Plain},
+               {"first", "First Address", addressWidth, ColumnKind::Plain},
+               {"last", "Last Address", addressWidth, ColumnKind::Plain}},
               {}};
   table.Next = [split, v4, suffix = "/" + std::to_string(length), next = first, last,
                 done = false](RowCells& cells) mutable {

@@ -75,10 +75,10 @@ Report Subnet(const Arguments& arguments) {
     return width;
   };
   report.Rows = Table{"subnets",
-                      {{"number", "#", widest(0), true},
-                       {"subnet_id", "Subnet ID", widest(1)},
-                       {"host_range", "Host Range", widest(2)},
-                       {"subnet_broadcast", "Subnet Broadcast", widest(3)}},
+                      {{"number", "#", widest(0), ColumnKind::Number},
+                       {"subnet_id", "Subnet ID", widest(1), ColumnKind::Plain},
+                       {"host_range", "Host Range", widest(2), ColumnKind::Plain},
+                       {"subnet_broadcast", "Subnet Broadcast", widest(3), ColumnKind::Plain}},
                       [table, next = std::uint32_t{0}, done = false](RowCells& cells) mutable {
                         if (done) return false;
                         for (int column = 0; column < TSubnetTableRows::Columns; ++column)
