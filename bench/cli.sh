@@ -5,10 +5,10 @@
 # of RUNS runs), and the time to print the 4,194,304 subnets of 10.0.0.0/8 at
 # /30 (median of 3). Also counts the shared objects orvane loads that belong
 # to a graphical toolkit (LD_DEBUG): there must be none.
-# Usage: bench/cli.sh [ORVANE]   (default: build/cli/orvane)
+# Usage: bench/cli.sh [ORVANE]   (default: build/orvane)
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-ORVANE="${1:-$ROOT/build/cli/orvane}"
+ORVANE="${1:-$ROOT/build/orvane}"
 RUNS=51
 
 # Milliseconds, three decimals, of the median of RUNS runs of a command.

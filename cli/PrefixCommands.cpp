@@ -44,9 +44,9 @@ Report Ip(const Arguments& arguments) {
   AddFields(report, PrefixFields, PrefixTexts(prefix));
   // The address as an integer, and the number of addresses.
   report.Fields[2].Number = report.Fields[AddressFieldCount + 7].Number = true;
-  report.Fields.push_back(
-      {"bit_map", "Prefix Bit Map", PrefixBitMapText(static_cast<int>(FamilyWidth(prefix.Network.Family)),
-                                                     static_cast<int>(prefix.Length))});
+  const auto width = static_cast<int>(FamilyWidth(prefix.Network.Family));
+  report.Fields.emplace_back("bit_map", BitMapLegendText(PrefixBitMapTitle, false),
+                             PrefixBitMapText(width, static_cast<int>(prefix.Length)));
   std::vector<std::string> enclosing;
   for (const IpPrefix& outer : EnclosingPrefixes(prefix)) enclosing.push_back(PrefixText(outer));
   report.Fields.push_back({"enclosing", "Enclosing Prefixes", std::move(enclosing)});

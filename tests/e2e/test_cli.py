@@ -26,7 +26,7 @@ SUBNET_BOXES = ["Subnet Bits", "Mask Bits", "Subnet Mask", "Max # of Subnets", "
 class CommandLine(AppCase):
     def orvane(self, *arguments):
         """What orvane prints, run beside the window's program in its working directory."""
-        program = os.path.join(os.path.dirname(self.app.desktop.program), "cli", "orvane")
+        program = os.path.join(os.path.dirname(self.app.desktop.program), "orvane")
         return subprocess.run([program, *arguments], capture_output=True, text=True, check=True, timeout=20,
                               cwd=self.app.desktop.workdir).stdout
 
