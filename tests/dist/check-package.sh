@@ -34,7 +34,7 @@ for f in ./usr/bin/orvane-calculator ./usr/share/applications/example.kestgroup.
          ./usr/share/metainfo/example.kestgroup.OrvaneCalculator.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/orvane-calculator.svg ./usr/share/man/man1/orvane-calculator.1.gz \
          $DOCS/copyright $DOCS/changelog.gz ./usr/bin/orvane ./usr/share/man/man1/orvane.1.gz \
-         ./usr/share/bash-completion/completions/orvane; do
+         ./usr/share/bash-completion/completions/orvane ./usr/share/zsh/vendor-completions/_orvane; do
   grep -q " $f\$" <<<"$contents" || fail "package lacks $f"
 done
 lint "$DEB"
