@@ -46,6 +46,9 @@ TPrefixCalculator::TPrefixCalculator(QWidget* parent) : QWidget(parent) {
   layout->addWidget(PrefixPageControl, 1);
   CreateAddressPage();
   CreatePrefixPage();
+  CreateSetsPage();
+  CreatePlanPage();
+  CreateReversePage();
 
   connect(InputEdit, &QLineEdit::textChanged, this, [this] { InputEditChange(); });
 }
@@ -95,6 +98,7 @@ void TPrefixCalculator::InputEditChange() {
     shownInput_ = InputEdit->text().trimmed();
     ShowAddress(parsed.Value);
     ShowPrefix(InputPrefix(parsed.Value));
+    ShowReverseZones(InputPrefix(parsed.Value));
   }
   SetStale(!parsed.Ok());
 }
@@ -102,10 +106,12 @@ void TPrefixCalculator::InputEditChange() {
 void TPrefixCalculator::SetStale(bool stale) {
   stale_ = stale;
   // The last good results stay readable, greyed, their pages saying they are stale.
-  const QString captions[] = {"Address", "Prefix"};
-  for (int i = 0; i < PrefixPageControl->count(); ++i) {
-    PrefixPageControl->setTabText(i, captions[i] + (stale ? StaleNote : QString()));
-    static_cast<QScrollArea*>(PrefixPageControl->widget(i))->widget()->setEnabled(!stale);
+  // Pages with lists of their own do not follow the input.
+  for (QWidget* page : {AddressTabSheet, PrefixTabSheet, ReverseTabSheet}) {
+    // The page sits in its scroller's viewport.
+    const int i = PrefixPageControl->indexOf(page->parentWidget()->parentWidget());
+    PrefixPageControl->setTabText(i, PrefixPageControl->tabText(i).remove(StaleNote) + (stale ? StaleNote : QString()));
+    page->setEnabled(!stale);
   }
 }
 

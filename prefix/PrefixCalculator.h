@@ -14,8 +14,11 @@
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QTabWidget;
+class QTimer;
 class TKestLabel;
+class TSuperStringGrid;
 
 class TPrefixCalculator : public QWidget {
   Q_OBJECT
@@ -71,6 +74,34 @@ class TPrefixCalculator : public QWidget {
   std::vector<TOutputBox*> PrefixBitMapTextBoxes;
   TOutputBox* EnclosingTextBox;
 
+  // Sets page: a list, what it merges to and holds, and the list less a second one.
+  QWidget* SetsTabSheet;
+  QPlainTextEdit* SetListEdit;
+  QPlainTextEdit* SetExcludeEdit;
+  QPlainTextEdit* SetErrorsTextBox;
+  QPlainTextEdit* MergedTextBox;
+  QPlainTextEdit* CoveringTextBox;
+  QPlainTextEdit* OverlapsTextBox;
+  QPlainTextEdit* ExcludedTextBox;
+  QPlainTextEdit* RangeBlocksTextBox;
+  // Shows the results of the lists as typed (a moment after the last key).
+  void ShowSets();
+
+  // Plan page: needs of hosts carved out of a parent prefix.
+  QWidget* PlanTabSheet;
+  QLineEdit* PlanParentEdit;
+  QPlainTextEdit* PlanNeedsEdit;
+  QPlainTextEdit* PlanErrorsTextBox;
+  TSuperStringGrid* PlanStringGrid;
+  QPlainTextEdit* FreeBlocksTextBox;
+  void ShowPlan();
+
+  // Reverse page: the reverse DNS zones of the input's prefix.
+  QWidget* ReverseTabSheet;
+  QPlainTextEdit* ReverseZonesTextBox;
+  QPlainTextEdit* ReverseCnamesTextBox;
+  void ShowReverseZones(const IpPrefix& prefix);
+
  private:
   // A page of the calculator: a scrolling column of captioned result boxes.
   QWidget* NewPage(const QString& caption, const char* name);
@@ -87,9 +118,23 @@ class TPrefixCalculator : public QWidget {
   // Shows `lines` in `box`, as high as they need.
   static void ShowLines(TOutputBox* box, const std::string& lines);
 
+  void CreateSetsPage();
+  void CreatePlanPage();
+  void CreateReversePage();
+  // A list the user types or pastes; a paste that makes it longer than the core
+  // reads is refused, saying so in the box `refusals` names.
+  QPlainTextEdit* AddListInput(QWidget* page, const char* name, const QString& caption, const QString& hint,
+                               QPlainTextEdit* TPrefixCalculator::*refusals);
+  // A read-only box of result lines, `lines` high, scrolling beyond them.
+  QPlainTextEdit* AddListResult(QWidget* page, const char* name, const QString& caption, int lines);
+  // A timer that calls `show` a moment after it was last started.
+  QTimer* NewSettleTimer(void (TPrefixCalculator::*show)());
+
   bool stale_ = false;
   QString shownInput_;
   // The prefix length the bit map shows.
   int bitMapNetworkBits_ = 0;
   std::optional<TOUIList> ouiList_;
+  QTimer* setsTimer_ = nullptr;
+  QTimer* planTimer_ = nullptr;
 };

@@ -5,6 +5,8 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -18,6 +20,7 @@
 #include "controls/KestLabel.h"
 #include "controls/KestStringGrid.h"
 #include "platform/Registry.h"
+#include "prefix/PrefixCalculator.h"
 
 namespace {
 
@@ -142,6 +145,13 @@ TEST(TextFitTest, EveryTextOfEveryPageShowsWholeInTheSmallestWindow) {
   QApplication::setActiveWindow(&form);
   QApplication::processEvents();
   ASSERT_EQ(form.size(), QSize(TMainForm::MinimumWidth, TMainForm::MinimumHeight));
+  // The prefix calculator's list pages with results in them, the plan's table too.
+  TPrefixCalculator* prefix = form.PrefixCalculator;
+  prefix->PlanParentEdit->setText("192.168.0.0/22");
+  prefix->PlanNeedsEdit->setPlainText("Sales floor 500\nLink /31\nHuge 5000\nOne 1\nwrong");
+  prefix->ShowPlan();
+  prefix->SetListEdit->setPlainText("10.0.0.0/8, 2001:db8::/32\nip route 10.0.0.0 255.0.0.0\n10.0.0.0 - 10.0.0.9");
+  prefix->ShowSets();
   std::vector<std::string> clipped = ClippedTexts(form.centralWidget(), form.statusBar());
   for (int calculator = 0; calculator < TMainForm::CalculatorCount; ++calculator) {
     form.SelectCalculator(calculator);

@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/Clipboard.h"
 #include "platform/Registry.h"
+#include "prefix/InputLines.h"
 #include "tests/support/MessageRecorder.h"
 
 namespace {
@@ -26,6 +29,12 @@ class PrefixCalculatorTest : public testing::Test {
   void Type(const char* keys) {
     Calculator.InputEdit->selectAll();
     QTest::keyClicks(Calculator.InputEdit, keys);
+  }
+
+  // The caption of `page`'s tab; the page sits in its scroller's viewport.
+  QString TabText(QWidget* page) const {
+    return Calculator.PrefixPageControl->tabText(
+        Calculator.PrefixPageControl->indexOf(page->parentWidget()->parentWidget()));
   }
 
   // A box's text as read: the lines it is broken into joined again.
@@ -139,6 +148,34 @@ TEST_F(PrefixCalculatorTest, TheLastGoodInputComesBackAfterARestart) {
   edited.LoadSettings(SettingsKey);
   EXPECT_EQ(edited.InputEdit->text(), "2001:db8::1/64") << "an unreadable value gives the example";
   EXPECT_FALSE(edited.Stale());
+}
+
+// The pages with lists of their own stay usable while the input is wrong; the
+// reverse zones follow the input.
+TEST_F(PrefixCalculatorTest, OnlyThePagesOfTheInputGoStale) {
+  Type("192.0.2.0/25");
+  EXPECT_EQ(Calculator.ReverseZonesTextBox->toPlainText(), "0/25.2.0.192.in-addr.arpa");
+  QTest::keyClick(Calculator.InputEdit, Qt::Key_0);  // 192.0.2.0/250
+  EXPECT_EQ(TabText(Calculator.ReverseTabSheet), "Reverse (stale)");
+  EXPECT_FALSE(Calculator.ReverseZonesTextBox->isEnabled());
+  EXPECT_EQ(Calculator.ReverseZonesTextBox->toPlainText(), "0/25.2.0.192.in-addr.arpa");
+  for (QWidget* page : {Calculator.SetsTabSheet, Calculator.PlanTabSheet}) {
+    EXPECT_EQ(TabText(page), page == Calculator.SetsTabSheet ? "Sets" : "Plan");
+    EXPECT_TRUE(page->isEnabled());
+  }
+}
+
+TEST_F(PrefixCalculatorTest, APasteLongerThanTheListsReadIsRefusedSayingSo) {
+  ClipboardSetText(QString(static_cast<qsizetype>(MaxListBytes) + 1, ' '));
+  Calculator.SetListEdit->paste();
+  EXPECT_TRUE(Calculator.SetListEdit->toPlainText().isEmpty());
+  EXPECT_EQ(Calculator.SetErrorsTextBox->toPlainText(), "Not pasted: the list has 1025 KiB; at most 1024 KiB is taken");
+
+  ClipboardSetText("10.0.0.0/25, 10.0.0.128/25");
+  Calculator.SetListEdit->paste();
+  Calculator.ShowSets();
+  EXPECT_EQ(Calculator.SetErrorsTextBox->toPlainText(), "none");
+  EXPECT_EQ(Calculator.MergedTextBox->toPlainText(), "10.0.0.0/24");
 }
 
 }  // namespace

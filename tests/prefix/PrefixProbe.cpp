@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Prints what the address core makes of each input line, one tab-separated
 // line per input, for compare-with-ipaddress.py to check against Python's
-// ipaddress. "split <prefix> <length> <index>" prints that row instead.
+// ipaddress. "split <prefix> <length> <index>" prints that row instead;
+// "merge <prefix>...", "exclude <prefix> <prefix>" and "range <first> <last>"
+// print the prefixes of the merge, the difference and the range.
 #include <iostream>
 #include <sstream>
 #include <string>
 
 #include "prefix/PrefixFacts.h"
 #include "prefix/AddressBlocks.h"
+#include "prefix/PrefixSets.h"
 
 namespace {
 
@@ -49,6 +52,39 @@ void PrintSplitRow(std::istringstream& words) {
   std::cout << (row ? PrefixText(*row) : "-") << '\t' << split.Value.RowCount().DecimalText() << '\n';
 }
 
+void PrintPrefixes(const std::vector<IpPrefix>& prefixes) {
+  std::string line;
+  for (const IpPrefix& p : prefixes) line += (line.empty() ? "" : " ") + PrefixText(p);
+  std::cout << line << '\n';
+}
+
+// The ranges of the rest of the line, one per word.
+std::vector<AddressRange> WordRanges(std::istringstream& words) {
+  std::string rest;
+  std::getline(words, rest);
+  std::vector<AddressRange> ranges;
+  for (const SetEntry& e : ParseSet(rest).Entries) ranges.push_back(e.Range);
+  return ranges;
+}
+
+void PrintSetOperation(const std::string& operation, std::istringstream& words) {
+  if (operation == "range") {
+    std::string first, last;
+    words >> first >> last;
+    const auto range = ParseRange(first + " - " + last);
+    if (range.Ok())
+      PrintPrefixes(RangePrefixes(range.Value));
+    else
+      std::cout << "error: " << range.Error << '\n';
+    return;
+  }
+  const std::vector<AddressRange> ranges = WordRanges(words);
+  if (operation == "merge")
+    PrintPrefixes(MergedPrefixes(ranges));
+  else
+    PrintPrefixes(SubtractedPrefixes({ranges.front()}, {ranges.back()}));
+}
+
 }  // namespace
 
 int main() {
@@ -59,6 +95,10 @@ int main() {
     words >> first;
     if (first == "split") {
       PrintSplitRow(words);
+      continue;
+    }
+    if (first == "merge" || first == "exclude" || first == "range") {
+      PrintSetOperation(first, words);
       continue;
     }
     const auto input = ParseAddressInput(line);

@@ -6,7 +6,9 @@ Usage: compare-with-ipaddress.py PROBE [COUNT]
 
 Writes random addresses and prefixes of both families, in every form the input
 line accepts, to the probe (tests/prefix/PrefixProbe.cpp), and compares each
-line it prints with what ipaddress says of the same address and prefix.
+line it prints with what ipaddress says of the same address and prefix, and
+the merges, differences and ranges of random prefixes with what
+collapse_addresses, address_exclude and summarize_address_range make of them.
 """
 import ipaddress
 import random
@@ -144,6 +146,45 @@ def split_case(rng):
     return line, expected
 
 
+def random_network(rng, version, within=None):
+    width = 32 if version == 4 else 128
+    network_class = ipaddress.IPv4Network if version == 4 else ipaddress.IPv6Network
+    if within is None:
+        return network_class((random_address(rng, version), rng.randint(0, width)), strict=False)
+    length = rng.randint(within.prefixlen, min(width, within.prefixlen + 12))
+    offset = rng.getrandbits(width - within.prefixlen) if width > within.prefixlen else 0
+    return network_class((int(within.network_address) + offset, length), strict=False)
+
+
+def prefixes_text(networks):
+    return " ".join("%s/%d" % (canonical(n.network_address), n.prefixlen) for n in networks)
+
+
+def set_case(rng):
+    kind = rng.choice(["merge", "exclude", "range"])
+    if kind == "merge":
+        # Small areas of each family, so that neighbours and overlaps are common.
+        areas = {v: random_network(rng, v) for v in (4, 6)}
+        areas = {v: n if n.prefixlen < (28 if v == 4 else 124) else n.supernet(new_prefix=20 if v == 4 else 116)
+                 for v, n in areas.items()}
+        nets = [random_network(rng, v, areas[v]) for v in (4, 6) for _ in range(rng.randint(0, 12))]
+        rng.shuffle(nets)
+        merged = [n for v in (4, 6) for n in ipaddress.collapse_addresses(x for x in nets if x.version == v)]
+        return "merge " + " ".join(map(str, nets)), [prefixes_text(merged)]
+    version = rng.choice([4, 6])
+    if kind == "exclude":
+        net = random_network(rng, version)
+        sub = random_network(rng, version, net)
+        return "exclude %s %s" % (net, sub), [prefixes_text(sorted(net.address_exclude(sub)))]
+    width = 32 if version == 4 else 128
+    ends = sorted([random_address(rng, version), random_address(rng, version)])
+    if rng.random() < 0.1:
+        ends = [0, (1 << width) - 1]
+    address_class = ipaddress.IPv4Address if version == 4 else ipaddress.IPv6Address
+    first, last = address_class(ends[0]), address_class(ends[1])
+    return "range %s %s" % (first, last), [prefixes_text(ipaddress.summarize_address_range(first, last))]
+
+
 def main():
     probe = sys.argv[1]
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 4000
@@ -152,6 +193,8 @@ def main():
     for i in range(count):
         if i % 5 == 4:
             line, expected = split_case(rng)
+        elif i % 5 == 3:
+            line, expected = set_case(rng)
         else:
             version = rng.choice([4, 6])
             width = 32 if version == 4 else 128
