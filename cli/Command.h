@@ -53,6 +53,7 @@ std::span<const Command> PrefixCommands();
 std::span<const Command> SubnetCommands();
 std::span<const Command> RadixCommands();
 std::span<const Command> LatencyCommands();
+std::span<const Command> SetCommands();
 
 // An unsigned decimal number of at most `max`, or an InputError naming `argument`.
 unsigned long long ParseCount(const std::string& argument, std::string_view text, unsigned long long max);
