@@ -53,7 +53,13 @@ std::span<const Command> PrefixCommands();
 std::span<const Command> SubnetCommands();
 std::span<const Command> RadixCommands();
 std::span<const Command> LatencyCommands();
+std::span<const Command> VendorCommands();
 std::span<const Command> SetCommands();
+
+class TVendorRegistry;
+// The vendor registry the window uses, found from this program's folder as the
+// window finds it from its own, read on first use; nothing when none is installed.
+const TVendorRegistry* InstalledVendorRegistry();
 
 // An unsigned decimal number of at most `max`, or an InputError naming `argument`.
 unsigned long long ParseCount(const std::string& argument, std::string_view text, unsigned long long max);

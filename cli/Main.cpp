@@ -17,7 +17,7 @@ const Option CommonOptions[] = {
 
 std::vector<const Command*> AllCommands() {
   std::vector<const Command*> commands;
-  for (auto group : {PrefixCommands(), SetCommands(), SubnetCommands(), RadixCommands(), LatencyCommands()})
+  for (auto group : {PrefixCommands(), SetCommands(), SubnetCommands(), RadixCommands(), VendorCommands(), LatencyCommands()})
     for (const Command& command : group) commands.push_back(&command);
   return commands;
 }

@@ -92,7 +92,13 @@ void PrintText(Report& report, OutputStream& out) {
       }
       if (field.List->empty()) out.Write("\n");
     } else {
-      out.Write(field.Text ? *field.Text : "none");
+      // A text of several lines goes on under itself.
+      std::string_view text = field.Text ? std::string_view(*field.Text) : "none";
+      for (std::size_t end; (end = text.find('\n')) != std::string_view::npos; text.remove_prefix(end + 1)) {
+        out.Write(text.substr(0, end + 1));
+        Pad(out, captionWidth + 2);
+      }
+      out.Write(text);
       out.Write("\n");
     }
   }

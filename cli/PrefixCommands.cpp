@@ -7,7 +7,6 @@
 #include "cli/Command.h"
 #include "prefix/PrefixFacts.h"
 #include "prefix/PrefixReport.h"
-#include "radix/OUIList.h"
 #include "subnet/BitMapColours.h"
 #include "subnet/SubnetMath.h"
 
@@ -24,12 +23,7 @@ AddressInput ParseInput(const std::string& argument, const std::string& text) {
   return parsed.Value;
 }
 
-// The vendor as the window finds it, in the OUI list of the working directory.
-std::string VendorOf(std::uint64_t mac) {
-  const auto byCode = [](std::string_view line, std::string_view key) { return line.compare(key); };
-  const std::optional<TOUIList> list = TOUIList::LoadFromFile("OUI.txt", OUIListCompare(byCode));
-  return OUIListVendor(list ? &*list : nullptr, mac);
-}
+std::string VendorOf(std::uint64_t mac) { return RegistryVendor(InstalledVendorRegistry(), mac); }
 
 template <std::size_t N>
 void AddFields(Report& report, const std::array<ReportField, N>& fields, const std::array<ReportText, N>& texts) {

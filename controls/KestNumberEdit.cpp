@@ -10,6 +10,8 @@
 #include <stdexcept>
 
 #include "platform/Application.h"
+#include "platform/Clipboard.h"
+#include "platform/Shell.h"
 
 namespace {
 // Applies the case and length rules to every text the edit is about to show.
@@ -211,10 +213,22 @@ void TCustomNumberEdit::keyPressEvent(QKeyEvent* event) {
       return;
     }
   }
-  if (IsKeyPressKey(event))
+  if (event->matches(QKeySequence::Paste)) {
+    RunGuarded([this] { paste(); });
+    event->accept();
+  } else if (IsKeyPressKey(event)) {
     KeyPress(event);
-  else
+  } else {
     QLineEdit::keyPressEvent(event);
+  }
+}
+
+void TCustomNumberEdit::paste() {
+  if (isReadOnly()) return;
+  const std::optional<std::string> taken =
+      PastedNumberText(FNumberStyle, FAllowNegative, DecimalPoint(), ClipboardText().toStdString());
+  if (!taken) return Beep();
+  insert(QString::fromStdString(*taken));
 }
 
 void TCustomNumberEdit::focusInEvent(QFocusEvent* event) {

@@ -51,6 +51,11 @@ class TCustomNumberEdit : public QLineEdit {
   TNumberChangingValueIntegerEvent OnChangingValueInteger;
   TKeyEvent OnKeyDown;
 
+ public slots:
+  // Pastes the clipboard's text as PastedNumberText reads it, over the
+  // selection; a text the field cannot take is refused with a beep.
+  void paste();
+
  protected:
   bool IsValidNumberChar(char c) const;
   void FormatValueText();

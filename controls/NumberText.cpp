@@ -124,3 +124,20 @@ bool IsValidNumberChar(TNumberStyle style, bool allowNegative, char decimalPoint
   }
   return false;
 }
+
+std::optional<std::string> PastedNumberText(TNumberStyle style, bool allowNegative, char decimalPoint,
+                                            std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  const char prefix = style == nsHexadecimal ? 'x' : style == nsBinary ? 'b' : style == nsOctal ? 'o' : '\0';
+  if (prefix && text.size() > 2 && text[0] == '0' && (text[1] | 0x20) == prefix) text.remove_prefix(2);
+  std::string taken;
+  for (const char c : text) {
+    if (IsValidNumberChar(style, allowNegative, decimalPoint, c))
+      taken += c;
+    else if (c != ':' && c != '-' && c != '.' && c != ' ' && c != '_')
+      return std::nullopt;
+  }
+  return taken;
+}

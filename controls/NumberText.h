@@ -3,7 +3,9 @@
 // The text of a number field in each of its styles, the parse back, and the
 // characters a style lets the user type.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Display and entry base of a number field.
 enum TNumberStyle { nsBinary, nsDecimal, nsFloat, nsHexadecimal, nsOctal };
@@ -30,3 +32,10 @@ std::int64_t TruncateToInt64(double value);
 // Whether a typed character belongs to the style. The signs of nsDecimal need
 // allowNegative; nsFloat takes them always, with '.', `decimalPoint` and 'E'.
 bool IsValidNumberChar(TNumberStyle style, bool allowNegative, char decimalPoint, char c);
+
+// The text a field of `style` takes from a pasted text: without the blanks
+// around it, a "0x", "0b" or "0o" prefix of the style's base, and the
+// separators (':', '-', '.', spaces, '_') that the style cannot take.
+// Nothing when a character the style cannot take remains.
+std::optional<std::string> PastedNumberText(TNumberStyle style, bool allowNegative, char decimalPoint,
+                                            std::string_view text);

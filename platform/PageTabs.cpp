@@ -7,7 +7,7 @@
 
 namespace {
 // A font narrower than this is hard to read; tabs that need more scroll as usual.
-constexpr int NarrowestStretch = 70;
+constexpr int NarrowestStretch = 66;
 constexpr int StretchStep = 2;
 
 class TPageTabsFitter : public QObject {

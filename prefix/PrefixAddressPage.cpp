@@ -6,6 +6,7 @@
 
 #include "prefix/PrefixCalculator.h"
 #include "prefix/PrefixReport.h"
+#include "radix/VendorRegistrySource.h"
 
 namespace {
 using C = TPrefixCalculator;
@@ -34,6 +35,6 @@ void TPrefixCalculator::CreateAddressPage() {
 }
 
 void TPrefixCalculator::ShowAddress(const AddressInput& input) {
-  const auto texts = AddressTexts(input, [this](std::uint64_t mac) { return VendorOf(mac); });
+  const auto texts = AddressTexts(input, [](std::uint64_t mac) { return RegistryVendor(CurrentVendorRegistry(), mac); });
   for (std::size_t i = 0; i < AddressFieldCount; ++i) ShowResult(this->*AddressBoxes[i].first, texts[i].value_or("none"));
 }

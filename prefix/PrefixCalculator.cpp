@@ -8,10 +8,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "platform/Collation.h"
 #include "platform/Hint.h"
 #include "platform/Registry.h"
-#include "prefix/PrefixReport.h"
 #include "prefix/ResultLines.h"
 
 namespace {
@@ -113,11 +111,6 @@ void TPrefixCalculator::SetStale(bool stale) {
     PrefixPageControl->setTabText(i, PrefixPageControl->tabText(i).remove(StaleNote) + (stale ? StaleNote : QString()));
     page->setEnabled(!stale);
   }
-}
-
-std::string TPrefixCalculator::VendorOf(std::uint64_t mac) {
-  if (!ouiList_) ouiList_ = TOUIList::LoadFromFile("OUI.txt", OUIListCompare(CompareLocaleText));
-  return OUIListVendor(ouiList_ ? &*ouiList_ : nullptr, mac);
 }
 
 void TPrefixCalculator::LoadSettings(const QString& settingsKey) {

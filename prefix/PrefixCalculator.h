@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "prefix/Address.h"
-#include "radix/OUIList.h"
 #include "subnet/SubnetPageControls.h"
 
 class QLabel;
@@ -109,8 +108,6 @@ class TPrefixCalculator : public QWidget {
   void CreateAddressPage();
   void CreatePrefixPage();
   void SetStale(bool stale);
-  // The vendor of `mac` from OUI.txt, read on first use.
-  std::string VendorOf(std::uint64_t mac);
   // As many characters as a result box shows in the narrowest window.
   static constexpr std::size_t ResultLineWidth = 35;
   // Shows `text` in `box`, in as many lines as the narrowest window needs.
@@ -134,7 +131,6 @@ class TPrefixCalculator : public QWidget {
   QString shownInput_;
   // The prefix length the bit map shows.
   int bitMapNetworkBits_ = 0;
-  std::optional<TOUIList> ouiList_;
   QTimer* setsTimer_ = nullptr;
   QTimer* planTimer_ = nullptr;
 };

@@ -3,7 +3,8 @@
 
 #include "prefix/AddressBlocks.h"
 #include "prefix/PrefixFacts.h"
-#include "radix/OUIList.h"
+#include "radix/MacAddress.h"
+#include "radix/VendorRegistry.h"
 
 const std::array<ReportField, AddressFieldCount> AddressFields = {{
     {"canonical", "Canonical"},
@@ -97,27 +98,9 @@ std::array<ReportText, PrefixFieldCount> PrefixTexts(const IpPrefix& prefix) {
   };
 }
 
-std::string OUIListVendor(const TOUIList* list, std::uint64_t mac) {
-  if (!list) return "the OUI list (OUI.txt) is not installed";
-  static constexpr char Digits[] = "0123456789ABCDEF";
-  std::string oui(6, '0');
-  for (int i = 0; i < 6; ++i) oui[static_cast<std::size_t>(i)] = Digits[(mac >> (44 - 4 * i)) & 0xF];
-  const std::optional<std::size_t> found = list->Find(oui);
-  if (!found) return "not in the OUI list";
-  // The list is Latin-1; spaces around the name, Latin-1's own included, go.
-  const std::string_view organization = OUIOrganization(list->Line(*found));
-  constexpr std::string_view Spaces = " \t\n\v\f\r\x85\xA0";
-  const std::size_t first = organization.find_first_not_of(Spaces);
-  if (first == std::string_view::npos) return {};
-  std::string name;
-  for (const char c : organization.substr(first, organization.find_last_not_of(Spaces) - first + 1)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      name.push_back(c);
-    } else {
-      name.push_back(static_cast<char>(0xC0 | (byte >> 6)));
-      name.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
-    }
-  }
-  return name;
+std::string RegistryVendor(const TVendorRegistry* registry, std::uint64_t mac) {
+  if (!registry) return "the vendor list is not installed";
+  const std::optional<TVendorBlock> block = MacVendor(*registry, {TMacForm::EUI48, mac});
+  if (!block) return "not in the vendor list";
+  return std::string(block->Organization);
 }

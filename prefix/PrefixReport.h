@@ -32,7 +32,7 @@ std::array<ReportText, AddressFieldCount> AddressTexts(const AddressInput& input
 // The network, its ends, masks and size, in the order of PrefixFields.
 std::array<ReportText, PrefixFieldCount> PrefixTexts(const IpPrefix& prefix);
 
-class TOUIList;
-// The vendor of `mac` in an OUI list as the window shows it: the organization,
-// or why there is none (no list, or not in it).
-std::string OUIListVendor(const TOUIList* list, std::uint64_t mac);
+class TVendorRegistry;
+// The vendor of the EUI-48 `mac` as the window shows it: the organization of
+// the longest block holding it, or why there is none (no registry, or not in it).
+std::string RegistryVendor(const TVendorRegistry* registry, std::uint64_t mac);

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "radix/KestBinDecHex.h"
 #include "radix/OUIList.h"
+#include "radix/VendorText.h"
 
 namespace {
 struct TEntry {
@@ -70,29 +72,14 @@ char StandIn(std::uint32_t code) {
   }
 }
 
-// UTF-8 as Latin-1; every character outside it, every control character and
-// every byte that is not UTF-8 becomes one stand-in and is counted, so no
-// character can end or corrupt a line of the list. A tab is a space.
+// UTF-8 as Latin-1, normalised first so that a letter and its combining
+// accent become the one Latin-1 letter; every character outside Latin-1, every
+// control character and every byte that is not UTF-8 becomes one stand-in and
+// is counted, so no character can end or corrupt a line of the list. A tab is
+// a space; zero-width characters are dropped.
 std::string ToLatin1(std::string_view utf8, std::size_t& replaced) {
   std::string text;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    bool valid = length > 0 && i + static_cast<std::size_t>(length) <= utf8.size();
-    std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      valid = (next & 0xC0) == 0x80;
-      code = (code << 6) | (next & 0x3F);
-    }
-    constexpr std::uint32_t Least[] = {0, 0, 0x80, 0x800, 0x10000};
-    valid = valid && code >= Least[length];  // no overlong forms
-    if (!valid) {
-      text += '?';
-      ++replaced;
-      ++i;
-      continue;
-    }
+  ForEachCodePoint(NormalizedUtf8(utf8), [&](std::uint32_t code) {
     if (code == '\t') {
       text += ' ';
     } else if (code >= 0x20 && (code < 0x7F || code >= 0xA0) && code <= 0xFF) {
@@ -101,8 +88,7 @@ std::string ToLatin1(std::string_view utf8, std::size_t& replaced) {
       text += StandIn(code);
       ++replaced;
     }
-    i += static_cast<std::size_t>(length);
-  }
+  });
   return text;
 }
 
@@ -139,20 +125,29 @@ std::string AbbreviateOrganization(std::string_view name) {
   return word.substr(0, Length);
 }
 
-TOUIListConversion ConvertIeeeOuiList(std::string_view ieeeText) {
+TOUIListConversion ConvertVendorEntries(const std::vector<TVendorEntry>& entries) {
   TOUIListConversion result;
-  std::vector<TEntry> entries;
+  std::vector<TEntry> lines;
+  for (const TVendorEntry& entry : entries) {
+    if (VendorRegistryBits(entry.Kind) != 24) continue;
+    lines.push_back({IntToHex(static_cast<std::int64_t>(entry.Prefix), 6), ToLatin1(entry.Organization, result.Replaced)});
+  }
+  std::stable_sort(lines.begin(), lines.end(), [](const TEntry& a, const TEntry& b) { return a.OUI < b.OUI; });
+  for (const TEntry& line : lines)
+    result.Text += FormatOUILine(line.OUI, AbbreviateOrganization(line.Organization), line.Organization);
+  result.Entries = lines.size();
+  return result;
+}
+
+TOUIListConversion ConvertIeeeOuiList(std::string_view ieeeText) {
+  std::vector<TVendorEntry> entries;
   std::string oui;
   std::string_view name;
   for (std::size_t start = 0; start < ieeeText.size();) {
     const std::size_t end = std::min(ieeeText.find('\n', start), ieeeText.size());
     if (ParseEntryLine(ieeeText.substr(start, end - start), oui, name))
-      entries.push_back({oui, ToLatin1(name, result.Replaced)});
+      entries.push_back({TVendorRegistryKind::MAL, static_cast<std::uint64_t>(HexStrToInt(oui)), std::string(name)});
     start = end + 1;
   }
-  std::stable_sort(entries.begin(), entries.end(), [](const TEntry& a, const TEntry& b) { return a.OUI < b.OUI; });
-  for (const TEntry& entry : entries)
-    result.Text += FormatOUILine(entry.OUI, AbbreviateOrganization(entry.Organization), entry.Organization);
-  result.Entries = entries.size();
-  return result;
+  return ConvertVendorEntries(entries);
 }

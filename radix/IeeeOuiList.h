@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "radix/VendorRegistry.h"
 
 struct TOUIListConversion {
   std::string Text;          // the list in the finder's format, sorted by OUI
@@ -16,11 +19,15 @@ struct TOUIListConversion {
 
 // The list is Latin-1 text with CR LF line ends, sorted by OUI; entries with
 // the same OUI keep the source's order. Organization names lose the spaces
-// around them and tabs become spaces; a character outside Latin-1 becomes its
+// around them and tabs become spaces; names are put in NFC first (a letter
+// and its combining accent are one Latin-1 letter) and lose their zero-width
+// characters; a character outside Latin-1 becomes its
 // ASCII look-alike when it has an obvious one (full-width forms, typographic
 // quotes, dashes and spaces), otherwise "?", as do control characters and
 // bytes that are not UTF-8. Every such stand-in is counted in Replaced.
 TOUIListConversion ConvertIeeeOuiList(std::string_view ieeeText);
+// The same list made from the 24-bit blocks (MA-L, CID) of the vendor registry.
+TOUIListConversion ConvertVendorEntries(const std::vector<TVendorEntry>& entries);
 
 // The abbreviation of an organization name (Latin-1): its first word, a run
 // of letters and digits, with the first letter upper case and the rest lower

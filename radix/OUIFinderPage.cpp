@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The OUI Finder page: the vendor of an OUI, and of its bit-swapped form, from
-// the list in OUI.txt.
+// the list in OUI.txt, or from the vendor registry when there is none.
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QToolButton>
@@ -13,9 +13,11 @@
 #include "platform/DefaultButton.h"
 #include "platform/Hint.h"
 #include "radix/BitSwap.h"
+#include "radix/IeeeOuiList.h"
 #include "radix/KestBinDecHex.h"
 #include "radix/RadixerCalculator.h"
 #include "radix/RadixerPageParts.h"
+#include "radix/VendorRegistrySource.h"
 
 namespace {
 const QString NoMatch = QStringLiteral("No matching OUI found.");
@@ -95,22 +97,34 @@ void TRadixerCalculator::CreateOUIFinderPage() {
 
 void TRadixerCalculator::OUISearchButtonClick(QObject*) {
   const TBusyCursor busy;
-  if (!OUIList) OUIList = TOUIList::LoadFromFile("OUI.txt", OUIListCompare(CompareLocaleText));
-  if (!OUIList) return;
+  const TOUIList* list = OUIFinderList();
+  if (!list) return;
 
   const std::string key = OUINumberEdit->text().toLatin1().toStdString();
   const auto swapped = static_cast<std::int32_t>(SwapBitsByteByByte(static_cast<std::uint32_t>(HexStrToInt(key))));
   const std::string swappedKey = IntToHex(swapped, 6);
   BitSwappedOUITextBox->SetCaption(QString::fromStdString(swappedKey));
 
-  auto show = [this](const std::string& searchKey, TTextBox* abbreviationBox, TTextBox* organizationBox) {
-    const std::optional<std::size_t> found = OUIList->Find(searchKey);
-    const std::string_view line = found ? OUIList->Line(*found) : std::string_view{};
+  auto show = [list](const std::string& searchKey, TTextBox* abbreviationBox, TTextBox* organizationBox) {
+    const std::optional<std::size_t> found = list->Find(searchKey);
+    const std::string_view line = found ? list->Line(*found) : std::string_view{};
     abbreviationBox->SetCaption(found ? FromFile(OUIAbbreviation(line)) : NoMatch);
     organizationBox->SetCaption(found ? FromFile(OUIOrganization(line)) : NoMatch);
   };
   show(key, AbrevTextBox, OrganizationTextBox);
   show(swappedKey, BitSwappedAbrevTextBox, BitSwappedOrganizationTextBox);
+}
+
+const TOUIList* TRadixerCalculator::OUIFinderList() {
+  if (!OUIList) OUIList = TOUIList::LoadFromFile("OUI.txt", OUIListCompare(CompareLocaleText));
+  if (OUIList) return &*OUIList;
+  const TVendorRegistry* registry = CurrentVendorRegistry();
+  if (!registry) return nullptr;
+  if (!RegistryOUIList || RegistryOUIListGeneration != VendorRegistryGeneration()) {
+    RegistryOUIList.emplace(ConvertVendorEntries(registry->Entries()).Text, OUIListCompare(CompareLocaleText));
+    RegistryOUIListGeneration = VendorRegistryGeneration();
+  }
+  return &*RegistryOUIList;
 }
 
 void TRadixerCalculator::OUINumberEditKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers) {

@@ -13,6 +13,7 @@
 #include "platform/Clipboard.h"
 #include "platform/RadioGroup.h"
 #include "radix/BitWorkbenchPage.h"
+#include "radix/MacAddressPage.h"
 
 TRadixerCalculator::TRadixerCalculator(const bool& loading, QWidget* parent)
     : QWidget(parent), Loading(loading) {
@@ -31,6 +32,8 @@ TRadixerCalculator::TRadixerCalculator(const bool& loading, QWidget* parent)
   addPage(BaseLookupTabSheet, "BaseLookupTabSheet", "Base Lookup");
   addPage(BitSwapperTabSheet, "BitSwapperTabSheet", "Bit-Swapper");
   addPage(OUIFinderTabSheet, "OUIFinderTabSheet", "OUI Finder");
+  MacAddressTabSheet = new TMacAddressPage(RadixerPageControl);
+  RadixerPageControl->addTab(MacAddressTabSheet, "MAC");
   BitWorkbenchTabSheet = new TBitWorkbenchPage(RadixerPageControl);
   RadixerPageControl->addTab(BitWorkbenchTabSheet, "Bits");
   layout->addWidget(RadixerPageControl);

@@ -13,6 +13,7 @@ class QTabWidget;
 class QToolButton;
 class TBetterSpinEdit;
 class TBitWorkbenchPage;
+class TMacAddressPage;
 class TKestLabel;
 class TNumberEdit;
 class TRadioGroup;
@@ -69,12 +70,16 @@ class TRadixerCalculator : public QWidget {
   std::int32_t LookupSavedTo = 0;
   // The lines of OUI.txt, from the first search that could read it to the end of the run.
   std::optional<TOUIList> OUIList;
+  // Without OUI.txt: the same list made from the vendor registry, and the registry's generation it is made of.
+  std::optional<TOUIList> RegistryOUIList;
+  std::uint64_t RegistryOUIListGeneration = 0;
 
   QTabWidget* RadixerPageControl;
   QWidget* BaseConverterTabSheet;
   QWidget* BaseLookupTabSheet;
   QWidget* BitSwapperTabSheet;
   QWidget* OUIFinderTabSheet;
+  TMacAddressPage* MacAddressTabSheet;
   TBitWorkbenchPage* BitWorkbenchTabSheet;
 
   // Base Converter page
@@ -135,6 +140,8 @@ class TRadixerCalculator : public QWidget {
   void CreateBaseLookupPage();
   void CreateBitSwapperPage();
   void CreateOUIFinderPage();
+  // The list the OUI finder searches: OUI.txt when it can be read, else the vendor registry's; none without either.
+  const TOUIList* OUIFinderList();
   // The lookup table's column alignments and titles.
   void InitLookupTable();
 

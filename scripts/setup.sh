@@ -6,7 +6,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ORVANE_BUILD_DIR:-$ROOT/build}"
 # What building and running the program needs.
-PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev pkgconf fonts-dejavu-core)
+PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev libxcb1-dev pkgconf fonts-dejavu-core ieee-data)
 # What the tests, the benchmarks and the package checks (a Debian source package
 # and lintian) need besides; the end-to-end tests need a session bus, the accessibility bus and its client, real input, and a clipboard reader.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth desktop-file-utils appstream dpkg-dev x11-utils

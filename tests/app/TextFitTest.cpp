@@ -21,6 +21,9 @@
 #include "controls/KestStringGrid.h"
 #include "platform/Registry.h"
 #include "prefix/PrefixCalculator.h"
+#include "radix/MacAddressPage.h"
+#include "radix/VendorRegistrySource.h"
+#include "radix/VendorSearchPanel.h"
 
 namespace {
 
@@ -167,6 +170,34 @@ TEST(TextFitTest, EveryTextOfEveryPageShowsWholeInTheSmallestWindow) {
   }
   std::sort(clipped.begin(), clipped.end());
   clipped.erase(std::unique(clipped.begin(), clipped.end()), clipped.end());
+  EXPECT_TRUE(clipped.empty()) << testing::PrintToString(clipped);
+}
+
+TEST(TextFitTest, TheMacAddressPageShowsLongResultsWhole) {
+  QFile::remove(RegistryFilePath());
+  ReplaceVendorRegistry(TVendorRegistry(
+      {{TVendorRegistryKind::MAL, 0x3C22FB, "Shenzhen Longest-Named Intelligent Electronic Technology Co., Ltd."},
+       {TVendorRegistryKind::MAS, 0x3C44DF482, "Guangzhou Bit-Swapped Communication Equipment Manufacturing Ltd."}},
+      "2026-12-01"));
+  TMainForm form;
+  form.FormCreate();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  TMacAddressPage* page = nullptr;
+  for (int calculator = 0; calculator < TMainForm::CalculatorCount && !page; ++calculator) {
+    form.SelectCalculator(calculator);
+    page = form.MainPageControl->widget(calculator)->findChild<TMacAddressPage*>();
+  }
+  ASSERT_NE(page, nullptr);
+  form.findChild<QTabWidget*>("RadixerPageControl")->setCurrentWidget(page);
+  std::vector<std::string> clipped;
+  for (const char* mac : {"3c:22:fb:12:34:56", "3c22.fb01.0212.3456", "2001:db8::3e22:fb01:0212:3456", "3C22FB",
+                          "3e:22:fb:12:34:56", "not an address at all, and a long one"}) {
+    page->MacEdit->setText(mac);
+    page->VendorSearch->VendorEdit->setText("ltd");
+    QApplication::processEvents();
+    for (const std::string& text : ClippedTexts(page, form.statusBar())) clipped.push_back(mac + (": " + text));
+  }
   EXPECT_TRUE(clipped.empty()) << testing::PrintToString(clipped);
 }
 

@@ -11,7 +11,10 @@ with --json must be valid JSON and is compared as data.
 Then the cases no table states: a broken pipe, and the libraries the program
 links (no graphical one).
 
-Usage: check-cli.py ORVANE GOLDEN_FILE...
+The vendor list is one made from vendors.csv in this folder, with
+make-vendor-registry, as the user's own.
+
+Usage: check-cli.py ORVANE MAKE_VENDOR_REGISTRY GOLDEN_FILE...
 """
 import json
 import os
@@ -24,7 +27,8 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PROGRAM = os.path.abspath(sys.argv[1])
-GOLDEN = sys.argv[2:]
+MAKE_VENDOR_REGISTRY = sys.argv[2]
+GOLDEN = sys.argv[3:]
 
 
 def read_cases(path):
@@ -53,11 +57,23 @@ def read_cases(path):
 # An empty working directory: no vendor list (OUI.txt) in it.
 WORKING_DIRECTORY = tempfile.TemporaryDirectory()
 WORKING = WORKING_DIRECTORY.name
+DATA_HOME = os.path.join(WORKING, "data")
+
+
+def make_vendor_list():
+    """The user's vendor list from vendors.csv, dated 2026-12-01 (its file's date)."""
+    listed = os.path.join(WORKING, "vendors.csv")
+    with open(os.path.join(HERE, "vendors.csv"), "rb") as source, open(listed, "wb") as copy:
+        copy.write(source.read())
+    os.utime(listed, (1796083200, 1796083200))
+    os.makedirs(os.path.join(DATA_HOME, "orvane-calculator"))
+    subprocess.run([MAKE_VENDOR_REGISTRY, os.path.join(DATA_HOME, "orvane-calculator", "vendors.bin"), listed],
+                   check=True, capture_output=True, timeout=20)
 
 
 def run(args):
     return subprocess.run([PROGRAM, *args], capture_output=True, text=True, timeout=20, cwd=WORKING,
-                          env={"PATH": "/usr/bin:/bin", "LANG": "C.UTF-8"})
+                          env={"PATH": "/usr/bin:/bin", "LANG": "C.UTF-8", "XDG_DATA_HOME": DATA_HOME})
 
 
 def needed_libraries():
@@ -114,4 +130,5 @@ class Streams(unittest.TestCase):
 
 
 if __name__ == "__main__":
+    make_vendor_list()
     unittest.main(argv=sys.argv[:1], verbosity=1)

@@ -258,6 +258,9 @@ TEST(KestNumberEditTest, TypingAndPastingIntoAZeroPaddedField) {
       {0x1, 0, 8, nullptr, "123456789abc", "12345678", 8},  // what fits of a paste
       {0x1, 0, 2, nullptr, "fedc", "FE000001", 2},
       {0x1, 8, 0, nullptr, "FF", "00000001", 8},
+      {0x1, 0, 8, nullptr, " 3C:22:FB:12:34:56", "3C22FB12", 8},  // separators go, not read as zeros
+      {0x1, 0, 8, nullptr, "0xDEAD_BEEF", "DEADBEEF", 8},
+      {0x1, 0, 8, nullptr, "3C:22:zz", "00000001", 8},  // refused with a beep
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Text);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -127,3 +128,23 @@ TEST(NumberTextTest, ValidCharactersByStyle) {
     }
 }
 }  // namespace
+
+TEST(NumberTextTest, PastedTextsLoseSeparatorsAndPrefixes) {
+  struct Case {
+    TNumberStyle Style;
+    const char* Pasted;
+    std::optional<std::string> Taken;
+  };
+  const std::vector<Case> cases = {
+      {nsHexadecimal, " 0x3c-22_fb.12:34 56\n", "3c22fb123456"},
+      {nsBinary, "0B1010 1010", "10101010"},
+      {nsOctal, "0o777", "777"},
+      {nsDecimal, "-1 234_567", "-1234567"},  // a sign the field takes stays
+      {nsFloat, "1.5e-3", "1.5e-3"},
+      {nsHexadecimal, "0b11", "0b11"},  // digits of the base, not a prefix
+      {nsBinary, "0x11", std::nullopt},
+      {nsHexadecimal, "3C:22:zz", std::nullopt},
+      {nsDecimal, "1,234", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PastedNumberText(c.Style, true, '.', c.Pasted), c.Taken) << c.Pasted;
+}

@@ -19,6 +19,7 @@ for f in bin/orvane-calculator \
          share/icons/hicolor/48x48/apps/orvane-calculator.png \
          share/icons/hicolor/256x256/apps/orvane-calculator.png \
          share/man/man1/orvane-calculator.1.gz share/orvane-calculator/guide.html \
+         bin/make-oui-list share/man/man1/make-oui-list.1.gz share/orvane-calculator/vendors.bin \
          share/doc/orvane-calculator/copyright share/doc/orvane-calculator/changelog.gz; do
   [ -f "$PREFIX/$f" ] || fail "not installed: $f"
 done

@@ -30,7 +30,8 @@ done
 [ "$(dpkg-deb -f "$DEB" Version)" = "3.01" ] || fail "version"
 contents="$(dpkg-deb -c "$DEB")"
 DOCS=./usr/share/doc/orvane-calculator
-for f in ./usr/bin/orvane-calculator ./usr/share/applications/example.kestgroup.OrvaneCalculator.desktop \
+for f in ./usr/bin/orvane-calculator ./usr/bin/make-oui-list ./usr/share/orvane-calculator/vendors.bin \
+         ./usr/share/applications/example.kestgroup.OrvaneCalculator.desktop \
          ./usr/share/metainfo/example.kestgroup.OrvaneCalculator.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/orvane-calculator.svg ./usr/share/man/man1/orvane-calculator.1.gz \
          $DOCS/copyright $DOCS/changelog.gz ./usr/bin/orvane ./usr/share/man/man1/orvane.1.gz \
@@ -43,6 +44,10 @@ dpkg-deb -x "$DEB" "$WORK/root"
 grep -qx 'License: MIT' "$WORK/root/$DOCS/copyright" || fail "the copyright file does not name the MIT licence"
 PATH="$WORK/root/usr/bin:$PATH" "$SOURCE/debian/tests/version-and-start" >/dev/null ||
   fail "the package's own test"
+# Started from a directory without OUI.txt, as from the desktop menu, the packaged program finds
+# vendors in the registry it ships (the case reads the MAC Address page over the accessibility bus).
+/usr/bin/python3 "$SOURCE/tests/e2e/run.py" "$WORK/root/usr/bin/orvane-calculator" -k InstalledVendorList \
+  >"$WORK/vendor.log" 2>&1 || fail "the packaged program finds no vendor:"$'\n'"$(tail -20 "$WORK/vendor.log")"
 
 # The source package, from the files a clean clone holds (and those not yet committed).
 mkdir -p "$WORK/src/orvane-calculator"

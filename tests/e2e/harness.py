@@ -2,6 +2,7 @@
 """The running program as its cases meet it: a window to type into and click
 on, read over the accessibility bus, and the base class of every case."""
 
+import subprocess
 import unittest
 
 import pyatspi
@@ -177,3 +178,17 @@ class AppCase(unittest.TestCase):
         found = {name: self.app.field(name) for name in expected}
         read = a11y.settle(lambda: {name: a11y.text(obj) for name, obj in found.items()}, expected)
         self.assertEqual(expected, read, "the fields read differently than expected")
+
+
+def hold_clipboard(case, text):
+    """Puts `text` on the display's clipboard, held by an xclip that ends with `case`."""
+    env = case.app.desktop.env
+    holder = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"], stdin=subprocess.PIPE,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
+    case.addCleanup(holder.wait, 10)
+    case.addCleanup(holder.terminate)
+    holder.stdin.write(text.encode())
+    holder.stdin.close()
+    a11y.wait_until(lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=env, capture_output=True,
+                                           text=True, timeout=10).stdout == text,
+                    what="the clipboard to hold the text")

@@ -67,6 +67,8 @@ TEST(IeeeOuiListTest, NothingInANameCanBreakALine) {
       {"A\xC0\x8A" "B", "A??B"},       // an overlong line feed
       {"A\xFF\xE2\x80" "B", "A???B"},  // not UTF-8, a sequence cut short
       {"A\xE2\x80\x94" "B\xE2\x80\x99", "A-B'"},
+      {"An\xCC\x83" "adido", "A\xF1" "adido"},  // a decomposed accent joins its letter
+      {"A\xE2\x80\x8B" "B\xEF\xBB\xBF", "AB"},   // zero-width characters go
   };
   for (const auto& [name, shown] : cases) {
     const std::string text = ConvertIeeeOuiList("00-00-01   (hex)\t\t" + name + "\r\n").Text;

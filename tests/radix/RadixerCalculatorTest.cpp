@@ -81,11 +81,11 @@ TEST_F(RadixerCalculatorTest, StartsWithTheSampleNumberAt32Bits) {
 
 TEST_F(RadixerCalculatorTest, PagesInOrderWithTheConverterShown) {
   auto* pages = Find<QTabWidget>("RadixerPageControl");
-  ASSERT_EQ(pages->count(), 5);
+  ASSERT_EQ(pages->count(), 6);
   const char* names[] = {"BaseConverterTabSheet", "BaseLookupTabSheet", "BitSwapperTabSheet", "OUIFinderTabSheet",
-                         "BitWorkbenchTabSheet"};
-  const char* captions[] = {"Base Converter", "Base Lookup", "Bit-Swapper", "OUI Finder", "Bits"};
-  for (int i = 0; i < 5; ++i) {
+                         "MacAddressTabSheet", "BitWorkbenchTabSheet"};
+  const char* captions[] = {"Base Converter", "Base Lookup", "Bit-Swapper", "OUI Finder", "MAC", "Bits"};
+  for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
     EXPECT_EQ(pages->tabText(i), captions[i]);
   }
