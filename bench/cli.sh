@@ -38,6 +38,7 @@ question "/bin/true (starting any program)" /bin/true
 question "orvane ip 10.1.2.3/22" "$ORVANE" ip 10.1.2.3/22
 question "orvane ip 2001:db8::1/64 --json" "$ORVANE" ip 2001:db8::1/64 --json
 question "orvane subnet 172.16.5.9 --mask-bits 20" "$ORVANE" subnet 172.16.5.9 --mask-bits 20
+question "orvane mac 3c:22:fb:12:34:56 (vendor list)" "$ORVANE" mac 3c:22:fb:12:34:56
 for tool in sipcalc ipcalc; do
   command -v $tool >/dev/null || { echo "($tool is not installed)"; continue; }
   question "$tool 10.1.2.3/22" $tool 10.1.2.3/22
