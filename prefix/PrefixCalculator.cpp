@@ -11,8 +11,6 @@
 #include "platform/Hint.h"
 #include "platform/Registry.h"
 #include "prefix/ResultLines.h"
-#include "radix/MacAddress.h"
-#include "radix/VendorRegistrySource.h"
 
 namespace {
 constexpr const char* PrefixSettingsKey = "\\Prefix Calculator";
@@ -117,14 +115,6 @@ void TPrefixCalculator::SetStale(bool stale) {
     PrefixPageControl->setTabText(i, PrefixPageControl->tabText(i).remove(StaleNote) + (stale ? StaleNote : QString()));
     page->setEnabled(!stale);
   }
-}
-
-QString TPrefixCalculator::VendorOf(std::uint64_t mac) {
-  const TVendorRegistry* registry = CurrentVendorRegistry();
-  if (!registry) return "the vendor list is not installed";
-  const std::optional<TVendorBlock> block = MacVendor(*registry, {TMacForm::EUI48, mac});
-  if (!block) return "not in the vendor list";
-  return QString::fromStdString(std::string(block->Organization));
 }
 
 void TPrefixCalculator::LoadSettings(const QString& settingsKey) {

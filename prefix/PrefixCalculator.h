@@ -125,8 +125,6 @@ class TPrefixCalculator : public QWidget {
   void CreateSplitPage();
   void ShowGoToError(const std::string& error);
   void SetStale(bool stale);
-  // The vendor of `mac` from the vendor registry.
-  QString VendorOf(std::uint64_t mac);
   // As many characters as a result box shows in the narrowest window.
   static constexpr std::size_t ResultLineWidth = 35;
   // Shows `text` in `box`, in as many lines as the narrowest window needs.

@@ -2,14 +2,29 @@
 // The Prefix page: the network the input's length gives, its ends and size,
 // its bit map, and the prefixes that enclose it.
 #include <QVBoxLayout>
+#include <array>
+#include <utility>
 
 #include "prefix/PrefixCalculator.h"
 #include "prefix/PrefixFacts.h"
+#include "prefix/PrefixReport.h"
 #include "prefix/ResultLines.h"
 #include "subnet/BitMapDisplay.h"
 
 namespace {
-const std::string None = "none";
+using C = TPrefixCalculator;
+// The box of each result, in the order of the results, and its object name.
+constexpr std::array<std::pair<TOutputBox* C::*, const char*>, PrefixFieldCount> PrefixBoxes = {{
+    {&C::NetworkTextBox, "NetworkTextBox"},
+    {&C::FirstTextBox, "FirstTextBox"},
+    {&C::LastTextBox, "LastTextBox"},
+    {&C::MaskTextBox, "MaskTextBox"},
+    {&C::WildcardTextBox, "WildcardTextBox"},
+    {&C::BroadcastTextBox, "BroadcastTextBox"},
+    {&C::UsableHostsTextBox, "UsableHostsTextBox"},
+    {&C::AddressCountTextBox, "AddressCountTextBox"},
+    {&C::PowerOfTwoTextBox, "PowerOfTwoTextBox"},
+}};
 // Bits per bit-map box: an IPv6 map takes four.
 constexpr int BitsPerBox = 32;
 }  // namespace
@@ -17,15 +32,8 @@ constexpr int BitsPerBox = 32;
 void TPrefixCalculator::CreatePrefixPage() {
   QWidget* page = PrefixTabSheet;
   auto* layout = static_cast<QVBoxLayout*>(page->layout());
-  NetworkTextBox = AddResult(page, "NetworkTextBox", "Network");
-  FirstTextBox = AddResult(page, "FirstTextBox", "First Address");
-  LastTextBox = AddResult(page, "LastTextBox", "Last Address");
-  MaskTextBox = AddResult(page, "MaskTextBox", "Mask");
-  WildcardTextBox = AddResult(page, "WildcardTextBox", "Wildcard Mask");
-  BroadcastTextBox = AddResult(page, "BroadcastTextBox", "Broadcast");
-  UsableHostsTextBox = AddResult(page, "UsableHostsTextBox", "Usable Hosts");
-  AddressCountTextBox = AddResult(page, "AddressCountTextBox", "Number of Addresses");
-  PowerOfTwoTextBox = AddResult(page, "PowerOfTwoTextBox", "Number of Addresses as a Power of Two");
+  for (std::size_t i = 0; i < PrefixFieldCount; ++i)
+    this->*PrefixBoxes[i].first = AddResult(page, PrefixBoxes[i].second, PrefixFields[i].Caption);
 
   PrefixBitMapLabel = new TKestLabel(page);
   PrefixBitMapLabel->setObjectName("PrefixBitMapLabel");
@@ -61,24 +69,11 @@ void TPrefixCalculator::CreatePrefixPage() {
 }
 
 void TPrefixCalculator::ShowPrefix(const IpPrefix& prefix) {
-  const AddressFamily family = prefix.Network.Family;
-  const bool v4 = family == AddressFamily::V4;
-  ShowResult(NetworkTextBox, PrefixText(prefix));
-  ShowResult(FirstTextBox, CanonicalText(prefix.Network));
-  ShowResult(LastTextBox, CanonicalText(LastAddress(prefix)));
-  ShowResult(MaskTextBox, v4 ? CanonicalText({family, NetworkMask(family, prefix.Length)}) : None);
-  ShowResult(WildcardTextBox, v4 ? CanonicalText({family, HostMask(family, prefix.Length)}) : None);
-  ShowResult(BroadcastTextBox, v4 && prefix.Length < 31 ? CanonicalText(LastAddress(prefix)) : None);
-  const std::optional<HostRange> hosts = UsableHosts(prefix);
-  ShowResult(UsableHostsTextBox, hosts ? CanonicalText(hosts->First) + " - " + CanonicalText(hosts->Last) + " (" +
-                                             std::to_string(hosts->Count) + ")"
-                                       : None);
-  const PowerOfTwo count = AddressCount(prefix);
-  ShowResult(AddressCountTextBox, count.DecimalText());
-  ShowResult(PowerOfTwoTextBox, count.PowerText());
+  const auto texts = PrefixTexts(prefix);
+  for (std::size_t i = 0; i < PrefixFieldCount; ++i) ShowResult(this->*PrefixBoxes[i].first, texts[i].value_or("none"));
 
   bitMapNetworkBits_ = static_cast<int>(prefix.Length);
-  const int width = static_cast<int>(FamilyWidth(family));
+  const int width = static_cast<int>(FamilyWidth(prefix.Network.Family));
   const QStringList lines =
       QString::fromStdString(BreakLines(PrefixBitMapText(width, bitMapNetworkBits_), ResultLineWidth, ":"))
           .split('\n');

@@ -7,7 +7,7 @@
 #include "platform/Application.h"
 #include "platform/Hint.h"
 #include "prefix/ResultLines.h"
-#include "radix/MacAddress.h"
+#include "radix/MacReport.h"
 #include "radix/VendorRegistrySource.h"
 #include "radix/VendorSearchPanel.h"
 
@@ -32,15 +32,6 @@ void Show(TOutputBox* box, const std::string& text) {
   box->setFixedHeight(QFontMetrics(box->font()).height() * static_cast<int>(caption.count('\n') + 1) + 6);
 }
 
-std::string VendorText(const TMacAddress& mac) {
-  const TVendorRegistry* registry = CurrentVendorRegistry();
-  if (!registry) return "the vendor list is not installed";
-  if (const std::optional<TVendorBlock> block = MacVendor(*registry, mac))
-    return std::string(block->Organization) + "\n" + VendorBlockDescription(*block);
-  return IsLocalAddress(mac) ? "none: locally administered" : "not in the vendor list";
-}
-
-std::string Eui64Text(std::uint64_t eui64) { return MacNotations({TMacForm::EUI64, eui64}).front(); }
 }  // namespace
 
 TMacAddressPage::TMacAddressPage(QWidget* parent) : QScrollArea(parent) {
@@ -71,14 +62,14 @@ TMacAddressPage::TMacAddressPage(QWidget* parent) : QScrollArea(parent) {
     layout->addSpacing(2);
     return box;
   };
-  NotationsTextBox = addResult("NotationsTextBox", "Notations");
-  VendorTextBox = addResult("MacVendorTextBox", "Vendor");
-  SwappedTextBox = addResult("SwappedTextBox", "Bit-Swapped (Token Ring/FDDI)");
-  SwappedVendorTextBox = addResult("SwappedVendorTextBox", "Bit-Swapped Vendor");
-  GroupTextBox = addResult("GroupTextBox", "Individual/Group Bit");
-  LocalTextBox = addResult("LocalTextBox", "Universal/Local Bit");
-  Eui64TextBox = addResult("Eui64TextBox", "EUI-64");
-  LinkLocalTextBox = addResult("LinkLocalTextBox", "IPv6 Link-Local Address");
+  NotationsTextBox = addResult("NotationsTextBox", MacFields[0].Caption);
+  VendorTextBox = addResult("MacVendorTextBox", MacFields[1].Caption);
+  SwappedTextBox = addResult("SwappedTextBox", MacFields[2].Caption);
+  SwappedVendorTextBox = addResult("SwappedVendorTextBox", MacFields[3].Caption);
+  GroupTextBox = addResult("GroupTextBox", MacFields[4].Caption);
+  LocalTextBox = addResult("LocalTextBox", MacFields[5].Caption);
+  Eui64TextBox = addResult("Eui64TextBox", MacFields[6].Caption);
+  LinkLocalTextBox = addResult("LinkLocalTextBox", MacFields[7].Caption);
   layout->addSpacing(6);
   VendorSearch = new TVendorSearchPanel(page);
   layout->addWidget(VendorSearch, 1);
@@ -92,25 +83,14 @@ void TMacAddressPage::MacEditChange() {
   const QString error = mac || MacEdit->text().trimmed().isEmpty() ? QString() : NotAnAddress;
   MacErrorLabel->setText(error);
   MacEdit->setAccessibleDescription(error);
-  for (TOutputBox* box : {NotationsTextBox, VendorTextBox, SwappedTextBox, SwappedVendorTextBox, GroupTextBox,
-                          LocalTextBox, Eui64TextBox, LinkLocalTextBox})
-    box->setEnabled(mac.has_value());
+  // In the order of the results.
+  TOutputBox* const boxes[] = {NotationsTextBox, VendorTextBox, SwappedTextBox, SwappedVendorTextBox,
+                               GroupTextBox,     LocalTextBox,  Eui64TextBox,   LinkLocalTextBox};
+  static_assert(std::size(boxes) == MacFieldCount);
+  for (TOutputBox* box : boxes) box->setEnabled(mac.has_value());
   if (!mac) return;
-
-  std::string notations;
-  for (const std::string& notation : MacNotations(*mac)) notations += (notations.empty() ? "" : "\n") + notation;
-  Show(NotationsTextBox, notations);
-  Show(VendorTextBox, VendorText(*mac));
-  const TMacAddress swapped = BitSwapped(*mac);
-  Show(SwappedTextBox, MacNotations(swapped).front());
-  Show(SwappedVendorTextBox, VendorText(swapped));
-  Show(GroupTextBox, IsGroupAddress(*mac) ? "1: group (multicast)" : "0: individual (unicast)");
-  Show(LocalTextBox, IsLocalAddress(*mac) ? "1: locally administered: likely a randomised private address"
-                                          : "0: universally administered (assigned by IEEE)");
-  const std::optional<std::uint64_t> eui64 = Eui64Of(*mac);
-  Show(Eui64TextBox, eui64 ? Eui64Text(*eui64) : "none: an OUI alone");
-  const std::optional<std::string> linkLocal = LinkLocalAddressOf(*mac);
-  Show(LinkLocalTextBox, linkLocal ? *linkLocal : "none: an OUI alone");
+  const auto texts = MacTexts(*mac, CurrentVendorRegistry());
+  for (std::size_t i = 0; i < MacFieldCount; ++i) Show(boxes[i], texts[i]);
 }
 
 void TMacAddressPage::showEvent(QShowEvent* event) {

@@ -47,4 +47,20 @@ err="$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4093 "$PROGRAM" 2>&1 >
 [ "$status" -eq 1 ] || fail "with a display that does not answer the exit status is $status, not 1"
 [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && printf '%s' "$err" | grep -q 'display ":4093"' ||
   fail "with a display that does not answer the message is: $err"
+
+# The command line: installed with its manual page and completion, answering without a display.
+for f in bin/orvane share/man/man1/orvane.1.gz share/bash-completion/completions/orvane \
+         share/zsh/vendor-completions/_orvane; do
+  [ -f "$PREFIX/$f" ] || fail "not installed: $f"
+done
+zcat "$PREFIX/share/man/man1/orvane.1.gz" | grep -q "^.TH ORVANE 1 " || fail "orvane's manual page"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$PREFIX/bin/orvane" ip 10.1.2.3/22 --json |
+     python3 -c 'import json, sys; print(json.load(sys.stdin)["network"])')" = "10.1.0.0/22" ] || fail "orvane ip"
+bash -c "source '$PREFIX/share/bash-completion/completions/orvane' && complete -p orvane" >/dev/null ||
+  fail "orvane's bash completion"
+if command -v zsh >/dev/null; then
+  [ "$(zsh -fc "fpath=('$PREFIX/share/zsh/vendor-completions' \$fpath); autoload -Uz compinit;
+       compinit -u -d '$PREFIX/zcompdump'; print -r -- \${_comps[orvane]}")" = _orvane ] ||
+    fail "orvane's zsh completion"
+fi
 echo "install checks passed"

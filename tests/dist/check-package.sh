@@ -34,7 +34,8 @@ for f in ./usr/bin/orvane-calculator ./usr/bin/make-oui-list ./usr/share/orvane-
          ./usr/share/applications/example.kestgroup.OrvaneCalculator.desktop \
          ./usr/share/metainfo/example.kestgroup.OrvaneCalculator.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/orvane-calculator.svg ./usr/share/man/man1/orvane-calculator.1.gz \
-         $DOCS/copyright $DOCS/changelog.gz; do
+         $DOCS/copyright $DOCS/changelog.gz ./usr/bin/orvane ./usr/share/man/man1/orvane.1.gz \
+         ./usr/share/bash-completion/completions/orvane ./usr/share/zsh/vendor-completions/_orvane; do
   grep -q " $f\$" <<<"$contents" || fail "package lacks $f"
 done
 lint "$DEB"
