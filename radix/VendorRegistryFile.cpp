@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace {
@@ -18,8 +17,14 @@ std::optional<std::string> ReadFile(const std::string& path) {
   std::error_code error;
   std::ifstream in(path, std::ios::binary);
   if (!fs::is_regular_file(path, error) || !in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  // Read in one piece, sized by the open file (an update may replace the path meanwhile):
+  // the registry is read at every start of the command line.
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0);
+  if (size < 0) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  if (!in.read(bytes.data(), size)) return std::nullopt;
   return bytes;
 }
 
