@@ -45,7 +45,9 @@ ReverseZones ReverseZonesOf(const IpPrefix& given) {
   const unsigned labels = (prefix.Length + bits - 1) / bits;
   const unsigned hostBits = FamilyWidth(family) - labels * bits;
   const U128 count = U128{1} << (labels * bits - prefix.Length);
-  for (U128 i = 0; i < count; ++i) zones.Zones.push_back(ZoneName(family, network + (i << hostBits), labels));
+  // A /0 has one zone, of no labels, and no host bits to shift into.
+  for (U128 i = 0; i < count; ++i)
+    zones.Zones.push_back(ZoneName(family, hostBits < 128 ? network + (i << hostBits) : network, labels));
   return zones;
 }
 
