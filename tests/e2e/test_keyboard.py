@@ -3,12 +3,10 @@
 never lost to a question, the focus kept while stepping, fields selected on
 arrival, and an address pasted with its mask."""
 
-import subprocess
-
 import pyatspi
 
 import a11y
-from harness import AppCase
+from harness import AppCase, hold_clipboard
 from test_subnet import SubnetCase
 
 
@@ -92,27 +90,12 @@ class NumberFieldArrival(AppCase):
 
 
 class PastedAddress(SubnetCase):
-    def own_clipboard(self, text):
-        """Puts `text` on the display's clipboard, held by an xclip that this case ends."""
-        env = self.app.desktop.env
-        holder = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"], stdin=subprocess.PIPE,
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
-        self.addCleanup(holder.wait, 10)
-        self.addCleanup(holder.terminate)
-        holder.stdin.write(text.encode())
-        holder.stdin.close()
-
-        def held():
-            return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=env, capture_output=True,
-                                  text=True, timeout=10).stdout == text
-        a11y.wait_until(held, what="the clipboard to hold the text")
-
     def test_an_address_with_its_mask(self):
         self.app.select_page("Subnet Info")
         for text, address, mask_bits in [("10.1.2.3/12", "10.1.2.3", "12"),
                                          ("172.16.0.1 255.255.255.240", "172.16.0.1", "28")]:
             with self.subTest(pasted=text):
-                self.own_clipboard(text)
+                hold_clipboard(self, text)
                 self.app.focus("alt+i", "IP Address")
                 self.app.keys("ctrl+v")
                 self.assertAllRead({"IP Address": address, "Mask Bits": mask_bits})
