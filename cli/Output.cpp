@@ -90,7 +90,7 @@ void PrintText(Report& report, OutputStream& out) {
         out.Write((*field.List)[i]);
         out.Write("\n");
       }
-      if (field.List->empty()) out.Write("\n");
+      if (field.List->empty()) out.Write("none\n");  // as the window says of an empty list
     } else {
       // A text of several lines goes on under itself.
       std::string_view text = field.Text ? std::string_view(*field.Text) : "none";
