@@ -99,13 +99,8 @@ std::string HistoryText(const BitHistoryEntry& entry) {
 }  // namespace
 
 TBitWorkbenchPage::TBitWorkbenchPage(QWidget* parent) : QScrollArea(parent) {
-  setObjectName("BitWorkbenchTabSheet");
-  setWidgetResizable(true);
-  setFrameShape(QFrame::NoFrame);
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(4, 4, 4, 4);
-  layout->setSpacing(2);
+  QVBoxLayout* layout = NewScrollingPageColumn(this, "BitWorkbenchTabSheet");
+  QWidget* page = layout->parentWidget();
 
   WidthGroup = NewRadixRadioGroup(page, "BitWidthGroup", "&Width (bits)", {"8", "16", "32", "64"},
                                   "Select the number of bits of the word");

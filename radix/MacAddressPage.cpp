@@ -8,6 +8,7 @@
 #include "platform/Hint.h"
 #include "prefix/ResultLines.h"
 #include "radix/MacReport.h"
+#include "radix/RadixerPageParts.h"
 #include "radix/VendorRegistrySource.h"
 #include "radix/VendorSearchPanel.h"
 
@@ -35,13 +36,8 @@ void Show(TOutputBox* box, const std::string& text) {
 }  // namespace
 
 TMacAddressPage::TMacAddressPage(QWidget* parent) : QScrollArea(parent) {
-  setObjectName("MacAddressTabSheet");
-  setWidgetResizable(true);
-  setFrameShape(QFrame::NoFrame);
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(4, 4, 4, 4);
-  layout->setSpacing(2);
+  QVBoxLayout* layout = NewScrollingPageColumn(this, "MacAddressTabSheet");
+  QWidget* page = layout->parentWidget();
 
   MacEdit = new QLineEdit("3c:22:fb:12:34:56", page);
   MacEdit->setObjectName("MacEdit");

@@ -4,6 +4,7 @@
 #include <QBoxLayout>
 #include <QFontDatabase>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QToolButton>
 
 #include "controls/ClipboardButton.h"
@@ -52,4 +53,14 @@ TNumberFieldRow AddNumberFieldRow(QVBoxLayout* layout, QWidget* page, const char
   layout->addLayout(field.Row);
   layout->addSpacing(4);
   return field;
+}
+
+QVBoxLayout* NewScrollingPageColumn(QScrollArea* area, const char* name) {
+  area->setObjectName(name);
+  area->setWidgetResizable(true);
+  area->setFrameShape(QFrame::NoFrame);
+  auto* layout = new QVBoxLayout(new QWidget);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(2);
+  return layout;
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QHBoxLayout;
+class QScrollArea;
 class QToolButton;
 class QVBoxLayout;
 class QWidget;
@@ -32,3 +33,8 @@ struct TNumberFieldRow {
 // digits in the fixed-pitch font.
 TNumberFieldRow AddNumberFieldRow(QVBoxLayout* layout, QWidget* page, const char* labelName, const QString& caption,
                                   const char* editName, const char* buttonName, const QString& buttonHint);
+
+// Makes `area` a frameless scrolling page named `name` and gives it a column
+// to fill, whose layout is returned; the caller ends with area->setWidget on
+// the layout's widget.
+QVBoxLayout* NewScrollingPageColumn(QScrollArea* area, const char* name);
