@@ -23,6 +23,9 @@ TEXT_OBJECTS = [
     ("a result box of several lines", "Prefix", "Address", "Full Form"),
     ("a word field", "Radixer", "Bits", "Binary"),
     ("a characters box", "Radixer", "Bits", "Characters"),
+    ("the split's count", "Prefix", "Split", "Number of Subnets"),
+    ("the MAC address field", "Radixer", "MAC", "MAC Address"),
+    ("a MAC result box", "Radixer", "MAC", "Vendor"),
 ]
 
 
