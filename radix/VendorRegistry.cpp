@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <map>
+#include <mutex>
 
 #include "radix/VendorText.h"
 
@@ -105,22 +108,35 @@ TVendorRegistry::TVendorRegistry(const std::vector<TVendorEntry>& entries, std::
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
   std::map<std::string_view, std::uint32_t> indexes;
+  auto body = std::make_shared<std::string>();
   for (const auto& [folded, name] : names) {
     indexes.emplace(name, static_cast<std::uint32_t>(indexes.size()));
-    Names += name;
-    Names += '\0';
+    *body += name;
+    *body += '\0';
   }
+  std::vector<std::uint64_t> blocks;
   for (const TVendorEntry& entry : entries) {
     std::string name = entry.Organization;
     std::replace(name.begin(), name.end(), '\0', ' ');
     const std::uint64_t prefix = entry.Prefix & ((std::uint64_t{1} << VendorRegistryBits(entry.Kind)) - 1);
-    Blocks.push_back(Pack(entry.Kind, prefix, indexes.at(name)));
+    blocks.push_back(Pack(entry.Kind, prefix, indexes.at(name)));
   }
-  std::sort(Blocks.begin(), Blocks.end());
-  Index();
+  std::sort(blocks.begin(), blocks.end());
+  const std::size_t namesSize = body->size();
+  for (const std::uint64_t packed : blocks) PutNumber(*body, packed, 8);
+  Names = std::string_view(*body).substr(0, namesSize);
+  PackedBlocks = std::string_view(*body).substr(namesSize);
+  Storage = std::move(body);
+  IndexNameOffsets();
 }
 
 std::optional<TVendorRegistry> TVendorRegistry::FromBytes(std::string_view bytes, std::string& error) {
+  auto copy = std::make_shared<const std::string>(bytes);
+  return FromBytes(copy, *copy, error);
+}
+
+std::optional<TVendorRegistry> TVendorRegistry::FromBytes(std::shared_ptr<const void> owner, std::string_view bytes,
+                                                         std::string& error) {
   error.clear();
   if (bytes.size() < HeaderSize || bytes.substr(0, Magic.size()) != Magic) {
     error = "not a vendor registry file";
@@ -144,81 +160,106 @@ std::optional<TVendorRegistry> TVendorRegistry::FromBytes(std::string_view bytes
     error = "the vendor registry file is damaged";
     return std::nullopt;
   }
-  registry.Names = std::string(body.substr(0, namesSize));
-  registry.Blocks.resize(blockCount);
+  registry.Storage = std::move(owner);
+  registry.Names = body.substr(0, namesSize);
+  registry.PackedBlocks = body.substr(namesSize);
   for (std::size_t i = 0; i < blockCount; ++i) {
-    const std::uint64_t packed = GetNumber(body, namesSize + 8 * i, 8);
+    const std::uint64_t packed = registry.PackedBlock(i);
     const auto kind = static_cast<std::uint8_t>((packed >> KindShift) & 7);
     const bool sound = kind < std::size(VendorRegistryKinds) && (packed & NameMask) < nameCount &&
                        packed >> (KeyShift + 36) == LengthClass(VendorRegistryBits(VendorRegistryKinds[kind])) &&
                        ((packed >> KeyShift) & ((std::uint64_t{1} << 36) - 1)) >> VendorRegistryBits(VendorRegistryKinds[kind]) == 0 &&
-                       (i == 0 || registry.Blocks[i - 1] <= packed);
+                       (i == 0 || registry.PackedBlock(i - 1) <= packed);
     if (!sound) {
       error = "the vendor registry file is damaged";
       return std::nullopt;
     }
-    registry.Blocks[i] = packed;
   }
-  registry.Index();
+  registry.IndexNameOffsets();
   return registry;
 }
 
 std::string TVendorRegistry::ToBytes() const {
-  std::string body = Names;
-  for (const std::uint64_t packed : Blocks) PutNumber(body, packed, 8);
+  const std::string body = std::string(Names) + std::string(PackedBlocks);
   std::string bytes(Magic);
   PutNumber(bytes, FormatVersion, 4);
   bytes += RegistryDate.substr(0, DateLength);
   bytes.resize(12 + DateLength, ' ');
   PutNumber(bytes, NameOffsets.size() - 1, 4);
   PutNumber(bytes, Names.size(), 4);
-  PutNumber(bytes, Blocks.size(), 4);
+  PutNumber(bytes, Count(), 4);
   PutNumber(bytes, Checksum(body), 8);
   return bytes + body;
 }
 
-void TVendorRegistry::Index() {
+std::uint64_t TVendorRegistry::PackedBlock(std::size_t i) const {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::uint64_t packed;
+    std::memcpy(&packed, PackedBlocks.data() + 8 * i, 8);
+    return packed;
+  }
+  return GetNumber(PackedBlocks, 8 * i, 8);
+}
+
+struct TVendorRegistry::TNameIndex {
+  std::string FoldedNames;  // each followed by '\n'
+  std::vector<std::uint32_t> FoldedOffsets;
+  std::vector<std::uint32_t> BlocksByName;      // indexes into Blocks
+  std::vector<std::uint32_t> FirstBlockOfName;  // into BlocksByName, one more than names
+};
+
+void TVendorRegistry::IndexNameOffsets() {
   NameOffsets.assign(1, 0);
-  for (std::size_t i = 0; i < Names.size(); ++i)
-    if (Names[i] == '\0') NameOffsets.push_back(static_cast<std::uint32_t>(i + 1));
+  for (std::size_t end = Names.find('\0'); end != std::string::npos; end = Names.find('\0', end + 1))
+    NameOffsets.push_back(static_cast<std::uint32_t>(end + 1));
+}
+
+const TVendorRegistry::TNameIndex& TVendorRegistry::NameIndex() const {
+  static std::mutex building;
+  const std::lock_guard lock(building);
+  if (SearchIndex) return *SearchIndex;
+  auto index = std::make_shared<TNameIndex>();
   const std::size_t nameCount = NameOffsets.size() - 1;
-  FoldedNames.clear();
-  FoldedNames.reserve(Names.size());
-  FoldedOffsets.assign(1, 0);
-  FoldedOffsets.reserve(nameCount + 1);
+  index->FoldedNames.reserve(Names.size());
+  index->FoldedOffsets.assign(1, 0);
+  index->FoldedOffsets.reserve(nameCount + 1);
   for (std::size_t n = 0; n < nameCount; ++n) {
-    AppendSearchFolded(FoldedNames, std::string_view(Names).substr(NameOffsets[n], NameOffsets[n + 1] - NameOffsets[n] - 1));
-    FoldedNames += '\n';
-    FoldedOffsets.push_back(static_cast<std::uint32_t>(FoldedNames.size()));
+    AppendSearchFolded(index->FoldedNames,
+                       Names.substr(NameOffsets[n], NameOffsets[n + 1] - NameOffsets[n] - 1));
+    index->FoldedNames += '\n';
+    index->FoldedOffsets.push_back(static_cast<std::uint32_t>(index->FoldedNames.size()));
   }
   // The blocks of each name together, in their stored order: a counting sort.
-  FirstBlockOfName.assign(nameCount + 1, 0);
-  for (const std::uint64_t packed : Blocks) ++FirstBlockOfName[(packed & NameMask) + 1];
-  for (std::size_t n = 0; n < nameCount; ++n) FirstBlockOfName[n + 1] += FirstBlockOfName[n];
-  std::vector<std::uint32_t> next(FirstBlockOfName.begin(), FirstBlockOfName.end() - 1);
-  BlocksByName.resize(Blocks.size());
-  for (std::size_t i = 0; i < Blocks.size(); ++i) BlocksByName[next[Blocks[i] & NameMask]++] = static_cast<std::uint32_t>(i);
+  std::vector<std::uint32_t>& first = index->FirstBlockOfName;
+  first.assign(nameCount + 1, 0);
+  for (std::size_t i = 0; i < Count(); ++i) ++first[(PackedBlock(i) & NameMask) + 1];
+  for (std::size_t n = 0; n < nameCount; ++n) first[n + 1] += first[n];
+  std::vector<std::uint32_t> next(first.begin(), first.end() - 1);
+  index->BlocksByName.resize(Count());
+  for (std::size_t i = 0; i < Count(); ++i)
+    index->BlocksByName[next[PackedBlock(i) & NameMask]++] = static_cast<std::uint32_t>(i);
+  SearchIndex = std::move(index);
+  return *SearchIndex;
 }
 
 TVendorBlock TVendorRegistry::Block(std::uint64_t packed) const {
   const auto kind = VendorRegistryKinds[(packed >> KindShift) & 7];
   const std::size_t name = packed & NameMask;
   const std::uint64_t prefix = (packed >> KeyShift) & ((std::uint64_t{1} << 36) - 1);
-  return {kind, prefix,
-          std::string_view(Names).substr(NameOffsets[name], NameOffsets[name + 1] - NameOffsets[name] - 1)};
+  return {kind, prefix, Names.substr(NameOffsets[name], NameOffsets[name + 1] - NameOffsets[name] - 1)};
 }
 
 std::size_t TVendorRegistry::Count(TVendorRegistryKind kind) const {
-  return static_cast<std::size_t>(std::count_if(Blocks.begin(), Blocks.end(), [kind](std::uint64_t packed) {
-    return ((packed >> KindShift) & 7) == static_cast<std::uint8_t>(kind);
-  }));
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < Count(); ++i) count += ((PackedBlock(i) >> KindShift) & 7) == static_cast<std::uint8_t>(kind);
+  return count;
 }
 
 std::vector<TVendorEntry> TVendorRegistry::Entries() const {
   std::vector<TVendorEntry> entries;
-  entries.reserve(Blocks.size());
-  for (const std::uint64_t packed : Blocks) {
-    const TVendorBlock block = Block(packed);
+  entries.reserve(Count());
+  for (std::size_t i = 0; i < Count(); ++i) {
+    const TVendorBlock block = Block(PackedBlock(i));
     entries.push_back({block.Kind, block.Prefix, std::string(block.Organization)});
   }
   return entries;
@@ -228,9 +269,15 @@ std::optional<TVendorBlock> TVendorRegistry::Find(std::uint64_t mac, unsigned kn
   for (const unsigned bits : ClassBits) {
     if (bits > knownBits) continue;
     const std::uint64_t key = Key(bits, (mac & 0xFFFFFFFFFFFFULL) >> (48 - bits));
-    const auto found = std::lower_bound(Blocks.begin(), Blocks.end(), key,
-                                        [](std::uint64_t packed, std::uint64_t k) { return packed >> KeyShift < k; });
-    if (found != Blocks.end() && *found >> KeyShift == key) return Block(*found);
+    std::size_t low = 0;
+    for (std::size_t high = Count(); low < high;) {
+      const std::size_t middle = low + (high - low) / 2;
+      if (PackedBlock(middle) >> KeyShift < key)
+        low = middle + 1;
+      else
+        high = middle;
+    }
+    if (low < Count() && PackedBlock(low) >> KeyShift == key) return Block(PackedBlock(low));
   }
   return std::nullopt;
 }
@@ -239,13 +286,14 @@ std::vector<TVendorBlock> TVendorRegistry::Search(std::string_view namePart) con
   std::vector<TVendorBlock> blocks;
   const std::string part = SearchFolded(namePart);
   if (part.empty()) return blocks;
-  for (std::size_t at = FoldedNames.find(part); at != std::string::npos; at = FoldedNames.find(part, at)) {
+  const TNameIndex& index = NameIndex();
+  for (std::size_t at = index.FoldedNames.find(part); at != std::string::npos; at = index.FoldedNames.find(part, at)) {
     const auto name = static_cast<std::size_t>(
-        std::upper_bound(FoldedOffsets.begin(), FoldedOffsets.end(), static_cast<std::uint32_t>(at)) -
-        FoldedOffsets.begin() - 1);
-    for (std::uint32_t i = FirstBlockOfName[name]; i < FirstBlockOfName[name + 1]; ++i)
-      blocks.push_back(Block(Blocks[BlocksByName[i]]));
-    at = FoldedOffsets[name + 1];
+        std::upper_bound(index.FoldedOffsets.begin(), index.FoldedOffsets.end(), static_cast<std::uint32_t>(at)) -
+        index.FoldedOffsets.begin() - 1);
+    for (std::uint32_t i = index.FirstBlockOfName[name]; i < index.FirstBlockOfName[name + 1]; ++i)
+      blocks.push_back(Block(PackedBlock(index.BlocksByName[i])));
+    at = index.FoldedOffsets[name + 1];
   }
   return blocks;
 }

@@ -6,6 +6,7 @@
 // and kept in a compact binary file with the registry's date.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,10 +57,14 @@ class TVendorRegistry {
   // The registry in the bytes of its file; nothing, with the reason in
   // `error`, when they are not a whole, undamaged file of this format.
   static std::optional<TVendorRegistry> FromBytes(std::string_view bytes, std::string& error);
+  // The same over bytes that `owner` keeps, used in place rather than copied:
+  // a mapped file costs no copy and no fresh memory at every start.
+  static std::optional<TVendorRegistry> FromBytes(std::shared_ptr<const void> owner, std::string_view bytes,
+                                                  std::string& error);
   std::string ToBytes() const;
 
   const std::string& Date() const { return RegistryDate; }
-  std::size_t Count() const { return Blocks.size(); }
+  std::size_t Count() const { return PackedBlocks.size() / 8; }
   std::size_t Count(TVendorRegistryKind kind) const;
   // Every entry, ordered by prefix length (longest first), then prefix.
   std::vector<TVendorEntry> Entries() const;
@@ -74,21 +79,26 @@ class TVendorRegistry {
   std::vector<TVendorBlock> Search(std::string_view namePart) const;
 
  private:
+  struct TNameIndex;
+  std::uint64_t PackedBlock(std::size_t i) const;
   TVendorBlock Block(std::uint64_t packed) const;
-  // Offsets, folded names and the blocks by name, made from the stored parts.
-  void Index();
+  // Where each stored name starts, made from the stored names.
+  void IndexNameOffsets();
+  // Made on the first search only: a lookup (all the command line's `mac` asks)
+  // would pay for folding 30,000 names at every start.
+  const TNameIndex& NameIndex() const;
 
-  // Stored: the names, sorted and each ended by a NUL, and the blocks packed
-  // (see the source), sorted by prefix length class and prefix.
   std::string RegistryDate;
-  std::string Names;
-  std::vector<std::uint64_t> Blocks;
+  // Stored, as in the file and held by Storage: the names, sorted and each
+  // ended by a NUL, and the blocks packed (see the source), 8 bytes each,
+  // sorted by prefix length class and prefix.
+  std::shared_ptr<const void> Storage;
+  std::string_view Names;
+  std::string_view PackedBlocks;
   // Made on loading.
   std::vector<std::uint32_t> NameOffsets;
-  std::string FoldedNames;  // each followed by '\n'
-  std::vector<std::uint32_t> FoldedOffsets;
-  std::vector<std::uint32_t> BlocksByName;  // indexes into Blocks
-  std::vector<std::uint32_t> FirstBlockOfName;  // into BlocksByName, one more than names
+  // Shared by copies, which hold the same names.
+  mutable std::shared_ptr<const TNameIndex> SearchIndex;
 };
 
 // The entries of one of IEEE's published lists: the CSV form

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
+
+#include "radix/VendorRegistryFile.h"
 
 namespace {
 using K = TVendorRegistryKind;
@@ -124,6 +128,34 @@ TEST(VendorRegistryTest, FileKeepsEveryEntryAndRefusesDamage) {
     EXPECT_FALSE(TVendorRegistry::FromBytes(damaged, error));
     EXPECT_NE(error, "");
   }
+}
+
+// The program uses the file's bytes in place: what it finds must outlive the
+// registry it was loaded as, through any copy.
+TEST(VendorRegistryTest, ASavedFileLoadsAndWhatIsNotOneIsRefused) {
+  const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "vendor-registry-file";
+  std::filesystem::remove_all(folder);
+  const std::string path = (folder / "vendors.bin").string();
+  std::string error;
+  ASSERT_TRUE(SaveVendorRegistry(Sample(), path, error)) << error;
+  std::optional<TVendorRegistry> copy;
+  {
+    const std::optional<TVendorRegistry> loaded = LoadVendorRegistry(path, error);
+    ASSERT_TRUE(loaded) << error;
+    copy = *loaded;
+  }
+  ASSERT_TRUE(SaveVendorRegistry(TVendorRegistry({}, "2026-12-02"), path, error)) << error;
+  EXPECT_EQ(copy->Entries(), Sample().Entries());
+  ASSERT_TRUE(copy->Find(0x741AE0912345));
+  EXPECT_EQ(copy->Find(0x741AE0912345)->Organization, "Krüger &Gothe, GmbH");
+  ASSERT_EQ(copy->Search("kruger").size(), 1u);
+
+  std::ofstream(folder / "empty.bin");
+  for (const std::filesystem::path& notOne : {folder / "empty.bin", folder, folder / "missing.bin"}) {
+    EXPECT_FALSE(LoadVendorRegistry(notOne.string(), error)) << notOne;
+    EXPECT_NE(error.find(notOne.string()), std::string::npos) << error;
+  }
+  std::filesystem::remove_all(folder);
 }
 
 TEST(VendorRegistryTest, DamagedListsAreRefusedWithTheLine) {
