@@ -3,6 +3,8 @@
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextLayout>
 #include <QValidator>
 #include <algorithm>
@@ -27,17 +29,59 @@ TTextUnit Unit(QAccessible::TextBoundaryType boundary) {
   return TTextUnit::Whole;
 }
 
-// A line edit as assistive technology reads and edits it, as Qt's own does,
-// but with text units that end.
-class TLineEditAccessible : public QAccessibleWidget,
-                            public QAccessibleTextInterface,
-                            public QAccessibleEditableTextInterface {
+// A text field as assistive technology reads and edits it, as Qt's own does,
+// but with text units that end (Qt's loop for ever at the end of a line edit,
+// and answer past the end of a plain text box with its first character).
+class TTextFieldAccessible : public QAccessibleWidget,
+                             public QAccessibleTextInterface,
+                             public QAccessibleEditableTextInterface {
  public:
-  explicit TLineEditAccessible(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {
+  using QAccessibleWidget::QAccessibleWidget;
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString text(int startOffset, int endOffset) const override {
+    return ReadableText().mid(startOffset, endOffset - startOffset);
+  }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                           int* endOffset) const override {
+    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::Before, offset, startOffset, endOffset);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                       int* endOffset) const override {
+    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::At, offset, startOffset, endOffset);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                          int* endOffset) const override {
+    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::After, offset, startOffset, endOffset);
+  }
+  QString attributes(int, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+  }
+  void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+  void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
+  void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+
+ protected:
+  // The text as it may be read out.
+  virtual QString ReadableText() const = 0;
+};
+
+// A line edit; a password reads as nothing.
+class TLineEditAccessible : public TTextFieldAccessible {
+ public:
+  explicit TLineEditAccessible(QLineEdit* edit) : TTextFieldAccessible(edit, QAccessible::EditableText) {
     addControllingSignal(QStringLiteral("textChanged(const QString&)"));
     addControllingSignal(QStringLiteral("returnPressed()"));
   }
 
+  using TTextFieldAccessible::text;
   QString text(QAccessible::Text kind) const override {
     QString result;
     if (kind == QAccessible::Value) result = Readable() ? Edit()->text() : Edit()->displayText();
@@ -65,13 +109,7 @@ class TLineEditAccessible : public QAccessibleWidget,
     state.selectableText = true;
     return state;
   }
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    if (type == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
 
-  // The text interface: a password reads as nothing.
   void selection(int index, int* startOffset, int* endOffset) const override {
     *startOffset = *endOffset = 0;
     if (index != 0 || !Edit()->hasSelectedText()) return;
@@ -79,7 +117,6 @@ class TLineEditAccessible : public QAccessibleWidget,
     *endOffset = Edit()->selectionEnd();
   }
   int selectionCount() const override { return Edit()->hasSelectedText() ? 1 : 0; }
-  void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
   void removeSelection(int index) override {
     if (index == 0) Edit()->deselect();
   }
@@ -88,22 +125,7 @@ class TLineEditAccessible : public QAccessibleWidget,
   }
   int cursorPosition() const override { return Edit()->cursorPosition(); }
   void setCursorPosition(int position) override { Edit()->setCursorPosition(position); }
-  QString text(int startOffset, int endOffset) const override {
-    return ReadableText().mid(startOffset, endOffset - startOffset);
-  }
   int characterCount() const override { return static_cast<int>(Edit()->text().size()); }
-  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                           int* endOffset) const override {
-    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::Before, offset, startOffset, endOffset);
-  }
-  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                       int* endOffset) const override {
-    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::At, offset, startOffset, endOffset);
-  }
-  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                          int* endOffset) const override {
-    return AccessibleTextUnit(ReadableText(), boundary, TTextSide::After, offset, startOffset, endOffset);
-  }
   QRect characterRect(int offset) const override {
     const std::vector<QRect> rects = CharacterRects();
     if (offset < 0 || offset >= int(rects.size())) return {};
@@ -119,17 +141,6 @@ class TLineEditAccessible : public QAccessibleWidget,
     Edit()->setCursorPosition(endIndex);
     Edit()->setCursorPosition(startIndex);
   }
-  QString attributes(int, int* startOffset, int* endOffset) const override {
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return {};
-  }
-
-  // The editable text interface.
-  void deleteText(int startOffset, int endOffset) override {
-    Edit()->setText(Edit()->text().remove(startOffset, endOffset - startOffset));
-  }
-  void insertText(int offset, const QString& text) override { Edit()->setText(Edit()->text().insert(offset, text)); }
   void replaceText(int startOffset, int endOffset, const QString& text) override {
     Edit()->setText(Edit()->text().replace(startOffset, endOffset - startOffset, text));
   }
@@ -160,12 +171,106 @@ class TLineEditAccessible : public QAccessibleWidget,
     return rects;
   }
   bool Readable() const { return Edit()->echoMode() == QLineEdit::Normal; }
-  QString ReadableText() const { return Readable() ? Edit()->text() : QString(); }
+  QString ReadableText() const override { return Readable() ? Edit()->text() : QString(); }
 };
 
-QAccessibleInterface* LineEditAccessibleFactory(const QString&, QObject* object) {
-  auto* edit = qobject_cast<QLineEdit*>(object);
-  return edit ? new TLineEditAccessible(edit) : nullptr;
+// A plain text box of lines, read-only or not. Lines are the text's own, not
+// where a narrow box wraps them.
+class TPlainTextEditAccessible : public TTextFieldAccessible {
+ public:
+  explicit TPlainTextEditAccessible(QPlainTextEdit* edit) : TTextFieldAccessible(edit, QAccessible::EditableText) {}
+
+  using TTextFieldAccessible::text;
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Value) return Edit()->toPlainText();
+    QString result = QAccessibleWidget::text(kind);
+    if (result.isEmpty() && kind == QAccessible::Description) result = Edit()->placeholderText();
+    return result;
+  }
+  void setText(QAccessible::Text kind, const QString& text) override {
+    if (kind != QAccessible::Value)
+      QAccessibleWidget::setText(kind, text);
+    else if (!Edit()->isReadOnly())
+      Edit()->setPlainText(text);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    if (Edit()->isReadOnly())
+      state.readOnly = true;
+    else
+      state.editable = true;
+    state.multiLine = true;
+    state.selectableText = true;
+    return state;
+  }
+
+  void selection(int index, int* startOffset, int* endOffset) const override {
+    const QTextCursor cursor = Edit()->textCursor();
+    *startOffset = *endOffset = 0;
+    if (index != 0 || !cursor.hasSelection()) return;
+    *startOffset = cursor.selectionStart();
+    *endOffset = cursor.selectionEnd();
+  }
+  int selectionCount() const override { return Edit()->textCursor().hasSelection() ? 1 : 0; }
+  void removeSelection(int index) override {
+    if (index != 0) return;
+    QTextCursor cursor = Edit()->textCursor();
+    cursor.clearSelection();
+    Edit()->setTextCursor(cursor);
+  }
+  void setSelection(int index, int startOffset, int endOffset) override {
+    if (index == 0) Edit()->setTextCursor(Spanning(startOffset, endOffset));
+  }
+  int cursorPosition() const override { return Edit()->textCursor().position(); }
+  void setCursorPosition(int position) override { Edit()->setTextCursor(Spanning(position, position)); }
+  // The document counts one more character than its text has.
+  int characterCount() const override { return Edit()->document()->characterCount() - 1; }
+  QRect characterRect(int offset) const override {
+    if (offset < 0 || offset >= characterCount()) return {};
+    const QRect caret = Edit()->cursorRect(Spanning(offset, offset));
+    const QRect next = Edit()->cursorRect(Spanning(offset + 1, offset + 1));
+    // The last character of a line (a line break, or where the box wraps) has no caret after it on its line.
+    const int width = next.top() == caret.top() && next.left() > caret.left()
+                          ? next.left() - caret.left()
+                          : std::max(1, QFontMetrics(Edit()->font()).horizontalAdvance(text(offset, offset + 1)));
+    const QRect shown = QRect(caret.left(), caret.top(), width, caret.height()).intersected(Edit()->viewport()->rect());
+    return shown.isEmpty() ? QRect() : QRect(Edit()->viewport()->mapToGlobal(shown.topLeft()), shown.size());
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    const QPoint local = Edit()->viewport()->mapFromGlobal(point);
+    if (!Edit()->viewport()->rect().contains(local)) return -1;
+    // The caret nearest the point stands before or after the character there.
+    const int caret = Edit()->cursorForPosition(local).position();
+    for (const int offset : {caret, caret - 1})
+      if (characterRect(offset).contains(point)) return offset;
+    return -1;
+  }
+  void scrollToSubstring(int startIndex, int endIndex) override {
+    setCursorPosition(endIndex);
+    Edit()->ensureCursorVisible();
+    setCursorPosition(startIndex);
+    Edit()->ensureCursorVisible();
+  }
+  void replaceText(int startOffset, int endOffset, const QString& text) override {
+    if (!Edit()->isReadOnly()) Spanning(startOffset, endOffset).insertText(text);
+  }
+
+ private:
+  QPlainTextEdit* Edit() const { return static_cast<QPlainTextEdit*>(widget()); }
+  QString ReadableText() const override { return Edit()->toPlainText(); }
+  // A cursor over the document from `anchor` to `position`, both kept inside it.
+  QTextCursor Spanning(int anchor, int position) const {
+    QTextCursor cursor(Edit()->document());
+    cursor.setPosition(std::clamp(anchor, 0, characterCount()));
+    cursor.setPosition(std::clamp(position, 0, characterCount()), QTextCursor::KeepAnchor);
+    return cursor;
+  }
+};
+
+QAccessibleInterface* TextFieldAccessibleFactory(const QString&, QObject* object) {
+  if (auto* edit = qobject_cast<QLineEdit*>(object)) return new TLineEditAccessible(edit);
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(object)) return new TPlainTextEditAccessible(edit);
+  return nullptr;
 }
 }  // namespace
 
@@ -178,7 +283,7 @@ QString AccessibleTextUnit(const QString& text, QAccessible::TextBoundaryType bo
   return span.Start < 0 ? QString() : text.mid(span.Start, span.End - span.Start);
 }
 
-void InstallLineEditAccessibility() {
-  static const bool installed = (QAccessible::installFactory(LineEditAccessibleFactory), true);
+void InstallTextFieldAccessibility() {
+  static const bool installed = (QAccessible::installFactory(TextFieldAccessibleFactory), true);
   (void)installed;
 }

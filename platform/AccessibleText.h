@@ -15,8 +15,8 @@
 QString AccessibleTextUnit(const QString& text, QAccessible::TextBoundaryType boundary, TTextSide side, int offset,
                            int* startOffset, int* endOffset);
 
-// Makes every QLineEdit of the program answer through AccessibleTextUnit.
-void InstallLineEditAccessibility();
+// Makes every QLineEdit and QPlainTextEdit of the program answer through AccessibleTextUnit.
+void InstallTextFieldAccessibility();
 
 class TReadOnlyAccessibleText : public QAccessibleTextInterface {
  public:

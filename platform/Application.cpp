@@ -49,7 +49,7 @@ void OnTerminationSignal(std::function<void()> handler) {
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setStyle(new TCompactTabStyle);
-  InstallLineEditAccessibility();
+  InstallTextFieldAccessibility();
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

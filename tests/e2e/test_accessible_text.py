@@ -26,6 +26,8 @@ TEXT_OBJECTS = [
     ("the split's count", "Prefix", "Split", "Number of Subnets"),
     ("the MAC address field", "Radixer", "MAC", "MAC Address"),
     ("a MAC result box", "Radixer", "MAC", "Vendor"),
+    ("a list page's result box", "Prefix", "Sets", "Lines Not Understood"),
+    ("a box of zones", "Prefix", "Reverse", "Zones to Delegate"),
 ]
 
 
@@ -85,6 +87,24 @@ class AccessibleText(AppCase):
             self.assertGreaterEqual(left, previous_right, what)
             previous_right = left + w
             self.assertEqual(offset, text.getOffsetAtPoint(left + w // 2, top + h // 2, pyatspi.DESKTOP_COORDS), what)
+
+    def test_boxes_of_lines_tell_where_each_character_is(self):
+        """Flat review moves through a box of several lines by the characters it shows."""
+        self.show("Prefix", "Reverse")
+        box = self.app.field("Zones to Delegate")
+        x, y, width, height = a11y.extents(box)
+        text = box.queryText()
+        whole = text.getText(0, -1)
+        tops = set()
+        for offset, character in enumerate(whole):
+            left, top, w, h = text.getCharacterExtents(offset, pyatspi.DESKTOP_COORDS)
+            what = f"character {offset} ({character!r}) at {left},{top} {w}x{h} in the box at {x},{y} {width}x{height}"
+            if w == 0:  # scrolled out of sight
+                continue
+            self.assertTrue(x <= left and left + w <= x + width and y <= top and top + h <= y + height, what)
+            self.assertEqual(offset, text.getOffsetAtPoint(left + w // 2, top + h // 2, pyatspi.DESKTOP_COORDS), what)
+            tops.add(top)
+        self.assertGreaterEqual(len(tops), 2, f"{whole!r} shows on one line")
 
     def test_only_fields_that_take_typing_are_editable(self):
         self.show("Subnet", "Address Info")
