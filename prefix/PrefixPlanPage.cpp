@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "controls/KestStringGrid.h"
 #include "platform/Hint.h"
 #include "prefix/HostPlan.h"
@@ -67,7 +69,9 @@ void TPrefixCalculator::ShowPlan() {
   PlanErrorsTextBox->setPlainText(errors.isEmpty() ? "none" : errors.join('\n'));
 
   const HostPlan plan = parent.Ok() ? PlanHosts(InputPrefix(parent.Value), needs.Needs) : HostPlan{};
-  PlanStringGrid->SetRowCount(static_cast<int>(plan.Rows.size()) + 1);
+  // An empty plan keeps one blank row: a grid of its headings alone would no longer keep them fixed.
+  PlanStringGrid->SetRowCount(static_cast<int>(std::max<std::size_t>(plan.Rows.size(), 1)) + 1);
+  for (std::size_t column = 0; column < PlanColumnCount; ++column) PlanStringGrid->SetCells(static_cast<int>(column), 1, "");
   for (std::size_t row = 0; row < plan.Rows.size(); ++row) {
     const auto texts = PlanRowTexts(plan.Rows[row]);
     for (std::size_t column = 0; column < PlanColumnCount; ++column)

@@ -264,6 +264,24 @@ TEST_F(PrefixCalculatorTest, OnlyThePagesOfTheInputGoStale) {
   }
 }
 
+TEST_F(PrefixCalculatorTest, ThePlanKeepsItsHeadingsThroughAnEmptyPlan) {
+  struct Case {
+    const char* Needs;
+    const char* FirstName;
+    int Rows;
+  };
+  TStringGrid* grid = Calculator.PlanStringGrid;
+  Calculator.PlanParentEdit->setText("10.0.0.0/24");
+  for (const Case& c : {Case{"A 50\nB 20", "A", 3}, Case{"", "", 2}, Case{"B 20", "B", 2}}) {
+    Calculator.PlanNeedsEdit->setPlainText(c.Needs);
+    Calculator.ShowPlan();
+    EXPECT_EQ(grid->FixedRows(), 1) << c.Needs;
+    EXPECT_EQ(grid->Cells(0, 0), "Name") << c.Needs;
+    EXPECT_EQ(grid->Cells(0, 1), c.FirstName) << c.Needs;
+    EXPECT_EQ(grid->RowCount(), c.Rows) << c.Needs;
+  }
+}
+
 TEST_F(PrefixCalculatorTest, APasteLongerThanTheListsReadIsRefusedSayingSo) {
   ClipboardSetText(QString(static_cast<qsizetype>(MaxListBytes) + 1, ' '));
   Calculator.SetListEdit->paste();
