@@ -21,6 +21,11 @@ SaveFileNameResponder& FileNameResponder() {
   return responder;
 }
 
+OpenFileNamesResponder& OpenResponder() {
+  static OpenFileNamesResponder responder;
+  return responder;
+}
+
 // The extension of a filter such as "CSV (*.csv)".
 QString FilterSuffix(const QString& filter) {
   const qsizetype star = filter.lastIndexOf("*.");
@@ -135,4 +140,16 @@ QString GetSaveFileName(const QString& caption, const QString& path, const QStri
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   filter = dialog.selectedNameFilter();
   return dialog.selectedFiles().constFirst();
+}
+
+void SetOpenFileNamesResponder(OpenFileNamesResponder responder) { OpenResponder() = std::move(responder); }
+
+QStringList GetOpenFileNames(const QString& caption, const QString& folder, const QStringList& filters) {
+  if (OpenResponder()) return OpenResponder()(caption, folder, filters);
+  QFileDialog dialog(OwnerWindow(), caption, folder);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setNameFilters(filters);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
 }

@@ -39,3 +39,13 @@ using SaveFileNameResponder =
 
 // While a responder is installed, GetSaveFileName calls it instead of showing a dialog.
 void SetSaveFileNameResponder(SaveFileNameResponder responder);
+
+// Asks for one or more existing files to open in the standard dialog, starting
+// in `folder`; `filters` are such as "CSV (*.csv)". Empty when the user cancels.
+QStringList GetOpenFileNames(const QString& caption, const QString& folder, const QStringList& filters);
+
+using OpenFileNamesResponder =
+    std::function<QStringList(const QString& caption, const QString& folder, const QStringList& filters)>;
+
+// While a responder is installed, GetOpenFileNames calls it instead of showing a dialog.
+void SetOpenFileNamesResponder(OpenFileNamesResponder responder);

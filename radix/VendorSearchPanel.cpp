@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "radix/VendorSearchPanel.h"
 
-#include <QFileDialog>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,9 +97,8 @@ void TVendorSearchPanel::VendorEditChange() {
 }
 
 void TVendorSearchPanel::UpdateVendorListButtonClick() {
-  const QStringList paths =
-      QFileDialog::getOpenFileNames(this, "Update Vendor List", QDir::homePath(),
-                                    "IEEE registry lists (*.csv *.txt);;All files (*)");
+  const QStringList paths = GetOpenFileNames("Update Vendor List", QDir::homePath(),
+                                             {"IEEE registry lists (*.csv *.txt)", "All files (*)"});
   if (!paths.isEmpty()) ImportVendorLists(paths);
 }
 

@@ -182,6 +182,7 @@ class Desktop:
             "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
             "HOME": self.home,
             "XDG_CONFIG_HOME": os.path.join(self.home, "config"),
+            "XDG_DATA_HOME": os.path.join(self.home, "data"),
             "XDG_RUNTIME_DIR": runtime,
             "LC_ALL": "C.UTF-8",
         }
@@ -224,8 +225,9 @@ class Desktop:
             time.sleep(0.05)
 
     def launch(self):
-        """Starts the program with empty settings; returns its process."""
-        shutil.rmtree(self.env["XDG_CONFIG_HOME"], ignore_errors=True)
+        """Starts the program with empty settings and no vendor list of the user's; returns its process."""
+        for folder in ("XDG_CONFIG_HOME", "XDG_DATA_HOME"):
+            shutil.rmtree(self.env[folder], ignore_errors=True)
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         with open(self._log_path(), "wb") as log:
             self.app = self.processes.start([self.program], env, stdout=log, stderr=log, cwd=self.workdir)

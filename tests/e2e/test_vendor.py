@@ -1,6 +1,10 @@
 # SPDX-License-Identifier: MIT
 """The Radixer's MAC Address page and its vendor search, over the vendor registry built with the program."""
 
+import os
+import shutil
+import tempfile
+
 import pyatspi
 
 import a11y
@@ -75,6 +79,31 @@ class MacAddressPage(MacCase):
                     ["70-B3-D5-5F-B0/36", "4,096", "MA-S", "TELEPLATFORMS"],
                     ["70-B3-D5-F2-F0/36", "4,096", "MA-S", "TELEPLATFORMS"]]
         self.assertEqual(expected, a11y.settle(lambda: a11y.table_cells(table), expected))
+
+
+class VendorListUpdate(MacCase):
+    def test_a_list_from_ieee_replaces_its_registry(self):
+        folder = tempfile.mkdtemp(prefix="orvane-ieee-")
+        self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
+        path = os.path.join(folder, "oui.csv")
+        with open(path, "w", encoding="utf-8") as file:
+            file.write("Registry,Assignment,Organization Name,Organization Address\n"
+                       "MA-L,3C22FB,\"Kr\u00fcger, Test\",Somewhere\n")
+        self.app.keys("alt+u")
+        dialog = self.app.window_named("Update Vendor List")
+        self.app.activate(dialog)
+        self.app.keys("ctrl+a")
+        self.app.type(path)
+        self.app.keys("Return")
+        a11y.wait_until(lambda: not a11y.is_showing(dialog), what="the file dialog to close")
+        message = self.app.window_named("Update Vendor List")
+        said = " ".join(label.name for label in a11y.find_all(message, pyatspi.ROLE_LABEL))
+        self.assertIn("The vendor list now holds ", said)
+        a11y.do_action(a11y.Finder(message).find(pyatspi.ROLE_PUSH_BUTTON, "OK"), "press", "click")
+        a11y.wait_until(lambda: not a11y.is_showing(message), what="OK to close the message")
+        self.app.activate(self.app.window)  # there is no window manager to give it back
+        self.paste("3c:22:fb:12:34:56")
+        self.assertFlatReads({"Vendor": "Kr\u00fcger, Test 3C-22-FB/24, MA-L, 16,777,216 addresses"})
 
 
 class InstalledVendorList(MacCase):

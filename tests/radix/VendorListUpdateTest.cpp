@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "controls/KestLabel.h"
 #include "controls/KestNumberEdit.h"
+#include "platform/Dialogs.h"
 #include "radix/MacAddressPage.h"
 #include "radix/VendorRegistryFile.h"
 #include "radix/VendorSearchPanel.h"
@@ -49,9 +51,20 @@ TEST_F(VendorListUpdateTest, ANewListIsUsedAtOnceAndADamagedOneChangesNothing) {
                                 "Registry,Assignment,Organization Name,Organization Address\n"
                                 "MA-M,741AE09,Private,\n"
                                 "MA-M,741AE,Short,\n");
+  QString asked;
+  QStringList chosen;
+  SetOpenFileNamesResponder([&](const QString& caption, const QString&, const QStringList&) {
+    asked = caption;
+    return chosen;
+  });
   {
     TMessageRecorder recorder;
-    page->VendorSearch->ImportVendorLists({good});
+    page->VendorSearch->UpdateVendorListButton->click();  // and cancelled
+    EXPECT_EQ(asked, "Update Vendor List");
+    EXPECT_TRUE(recorder.Messages.empty());
+    chosen = {good};
+    page->VendorSearch->UpdateVendorListButton->click();
+    SetOpenFileNamesResponder(nullptr);
     ASSERT_EQ(recorder.Messages.size(), 1u);
     EXPECT_TRUE(recorder.Messages[0].Text.startsWith("The vendor list now holds 1 blocks of "))
         << recorder.Messages[0].Text.toStdString();
