@@ -87,8 +87,8 @@ std::array<ReportText, PrefixFieldCount> PrefixTexts(const IpPrefix& prefix) {
       PrefixText(prefix),
       CanonicalText(prefix.Network),
       CanonicalText(LastAddress(prefix)),
-      v4 ? ReportText(CanonicalText({family, NetworkMask(family, prefix.Length)})) : std::nullopt,
-      v4 ? ReportText(CanonicalText({family, HostMask(family, prefix.Length)})) : std::nullopt,
+      CanonicalText({family, NetworkMask(family, prefix.Length)}),
+      CanonicalText({family, HostMask(family, prefix.Length)}),
       v4 && prefix.Length < 31 ? ReportText(CanonicalText(LastAddress(prefix))) : std::nullopt,
       hosts ? ReportText(CanonicalText(hosts->First) + " - " + CanonicalText(hosts->Last) + " (" +
                          std::to_string(hosts->Count) + ")")
