@@ -71,6 +71,13 @@ class TTextFieldAccessible : public QAccessibleWidget,
  protected:
   // The text as it may be read out.
   virtual QString ReadableText() const = 0;
+  QAccessible::State FieldState(bool readOnly) const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = readOnly;
+    state.editable = !readOnly;
+    state.selectableText = true;
+    return state;
+  }
 };
 
 // A line edit; a password reads as nothing.
@@ -100,13 +107,8 @@ class TLineEditAccessible : public TTextFieldAccessible {
     Edit()->setText(checked);
   }
   QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    if (Edit()->isReadOnly())
-      state.readOnly = true;
-    else
-      state.editable = true;
+    QAccessible::State state = FieldState(Edit()->isReadOnly());
     state.passwordEdit = Edit()->echoMode() != QLineEdit::Normal;
-    state.selectableText = true;
     return state;
   }
 
@@ -194,13 +196,8 @@ class TPlainTextEditAccessible : public TTextFieldAccessible {
       Edit()->setPlainText(text);
   }
   QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    if (Edit()->isReadOnly())
-      state.readOnly = true;
-    else
-      state.editable = true;
+    QAccessible::State state = FieldState(Edit()->isReadOnly());
     state.multiLine = true;
-    state.selectableText = true;
     return state;
   }
 
