@@ -63,10 +63,29 @@ void AddRowNumber(RowCells& cells, U128 index) {
   }
 }
 
-void AddIpv4(RowCells& cells, IpAddress address, const char* suffix) {
-  char* end = WriteDottedDecimal(cells.Room(19), static_cast<std::uint32_t>(address.Value));
+void AddIpv4(RowCells& cells, std::uint32_t address, const char* suffix = "") {
+  char* end = WriteDottedDecimal(cells.Room(19), address);
   while (*suffix) *end++ = *suffix++;
   cells.End(end);
+}
+
+// An IPv4 subnet's cells as the Split page shows them, written straight into
+// the row: the split of a /8 into /30s has 21 million addresses to print.
+void AddIpv4Subnet(RowCells& cells, const IpPrefix& subnet, const char* suffix) {
+  const auto first = static_cast<std::uint32_t>(subnet.Network.Value);
+  const auto last = static_cast<std::uint32_t>(LastAddress(subnet).Value);
+  AddIpv4(cells, first, suffix);
+  AddIpv4(cells, first);
+  AddIpv4(cells, last);
+  // A /31's and a /32's addresses all belong to hosts.
+  const bool broadcast = subnet.Length < 31;
+  if (broadcast)
+    AddIpv4(cells, last);
+  else
+    cells.Add("none");
+  char* end = WriteDottedDecimal(cells.Room(33), broadcast ? first + 1 : first);
+  for (const char c : {' ', '-', ' '}) *end++ = c;
+  cells.End(WriteDottedDecimal(end, broadcast ? last - 1 : last));
 }
 
 Report Split(const Arguments& arguments) {
@@ -108,15 +127,16 @@ Report Split(const Arguments& arguments) {
                {"first", "First Address", addressWidth, ColumnKind::Plain},
                {"last", "Last Address", addressWidth, ColumnKind::Plain}},
               {}};
+  if (v4)
+    table.Columns.insert(table.Columns.end(), {{"broadcast", "Broadcast", addressWidth, ColumnKind::Plain},
+                                               {"host_range", "Host Range", 2 * addressWidth + 3, ColumnKind::Plain}});
   table.Next = [split, v4, suffix = "/" + std::to_string(length), next = first, last,
                 done = false](RowCells& cells) mutable {
     if (done) return false;
     const IpPrefix subnet = *split.Row(next);
     AddRowNumber(cells, next);
     if (v4) {
-      AddIpv4(cells, subnet.Network, suffix.c_str());
-      AddIpv4(cells, subnet.Network, "");
-      AddIpv4(cells, LastAddress(subnet), "");
+      AddIpv4Subnet(cells, subnet, suffix.c_str());
     } else {
       cells.Add(PrefixText(subnet));
       cells.Add(CanonicalText(subnet.Network));

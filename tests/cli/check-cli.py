@@ -101,7 +101,7 @@ class Streams(unittest.TestCase):
     def test_a_reader_that_goes_away_ends_it_quietly(self):
         with subprocess.Popen([PROGRAM, "split", "10.0.0.0/8", "/30", "--csv"], stdout=subprocess.PIPE,
                               stderr=subprocess.PIPE) as program:
-            self.assertEqual(program.stdout.readline(), b"number,prefix,first,last\n")
+            self.assertEqual(program.stdout.readline(), b"number,prefix,first,last,broadcast,host_range\n")
             program.stdout.close()
             self.assertEqual(program.wait(timeout=20), 0)
             self.assertEqual(program.stderr.read(), b"")
