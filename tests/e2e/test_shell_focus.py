@@ -103,6 +103,8 @@ class TableHeadings(AppCase):
         ("Subnet", "Subnets/Hosts", "Subnet and host table", ["#", "Subnet ID", "Host Range", "Subnet Broadcast"]),
         ("Radixer", "Base Lookup", "Base lookup table", ["Decimal", "Hexadecimal", "Binary", "Octal"]),
         ("Latency", "Latency Statistics", "Latency statistics table", ["Network Element", "Delay (sec)", "Percent"]),
+        ("Prefix", "Plan", "Host plan table", ["Name", "Hosts", "Prefix", "First", "Last", "Usable", "Wasted"]),
+        ("Radixer", "MAC", "Vendor table", ["Block", "Addresses", "Registry", "Organization"]),
     ]
 
     def test_column_headers_are_read_over_the_bus(self):
