@@ -96,7 +96,7 @@ class TVendorRegistry {
   std::string_view Names;
   std::string_view PackedBlocks;
   // Made on loading.
-  std::vector<std::uint32_t> NameOffsets;
+  std::vector<std::uint32_t> NameOffsets{0};
   // Shared by copies, which hold the same names.
   mutable std::shared_ptr<const TNameIndex> SearchIndex;
 };

@@ -107,6 +107,7 @@ TEST(VendorRegistryTest, SearchIgnoresCaseAccentsAndPunctuation) {
     for (const TVendorBlock& block : registry.Search(part)) found.push_back(VendorBlockText(block));
     EXPECT_EQ(found, blocks) << part;
   }
+  EXPECT_TRUE(TVendorRegistry().Search("ieee").empty()) << "an empty registry finds nothing";
 }
 
 TEST(VendorRegistryTest, FileKeepsEveryEntryAndRefusesDamage) {
