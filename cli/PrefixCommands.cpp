@@ -155,7 +155,7 @@ const Command Commands[] = {
      "An IPv4 or IPv6 address in every notation, what it is, and the network its prefix length or mask gives.",
      "orvane ip 10.1.2.3/22", {}, 1, 2, false, Ip},
     {"split", "PREFIX /M [--first K | --rows A..B]",
-     "The subnets of length M in PREFIX, numbered from 1.", "orvane split 10.0.0.0/8 /30 --first 4",
+     "The subnets of length M in PREFIX, numbered from 1, with their first and last addresses (IPv4: broadcast and host range too).", "orvane split 10.0.0.0/8 /30 --first 4",
      {{"--first", "K", "only the first K subnets"}, {"--rows", "A..B", "only subnets A to B"}}, 2, 2, true, Split},
 };
 }  // namespace
