@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <system_error>
 
 #include "cli/Command.h"
@@ -48,12 +49,14 @@ Report Vendor(const Arguments& arguments) {
   report.Fields = {{"registry_date", "Vendor List Date", registry->Date()}};
   report.Rows = Table{"blocks",
                       {{"block", "Block", 21, ColumnKind::Plain},
+                       {"addresses", "Addresses", 8, ColumnKind::Number},
                        {"registry", "Registry", 4, ColumnKind::Plain},
                        {"organization", "Organization", width}},
                       [blocks, next = std::size_t{0}](RowCells& cells) mutable {
                         if (next == blocks->size()) return false;
                         const TVendorBlock& block = (*blocks)[next++];
                         cells.Add(VendorBlockText(block));
+                        cells.Add(std::to_string(block.Size()));
                         cells.Add(VendorRegistryName(block.Kind));
                         cells.Add(block.Organization);
                         return true;
