@@ -28,7 +28,8 @@ std::string Usage(const std::vector<const Command*>& commands) {
     std::string line = std::string("  ") + command->Name + " " + command->Synopsis;
     text += line + "\n      " + command->Summary + "\n";
   }
-  return text + "\nEach command takes --help. Exit status: 0 answered, 1 bad input, 2 bad usage.\n";
+  return text + "\nEach command takes --help; orvane --version tells the version. Exit status: 0 answered, 1 bad "
+                "input, 2 bad usage.\n";
 }
 
 std::string CommandHelp(const Command& command) {
@@ -120,6 +121,11 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
     OutputStream::Standard().Write(Usage(commands));
+    OutputStream::Standard().Flush();
+    return 0;
+  }
+  if (name == "--version") {
+    OutputStream::Standard().Write("orvane " ORVANE_VERSION "\n");
     OutputStream::Standard().Flush();
     return 0;
   }
