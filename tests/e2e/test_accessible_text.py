@@ -91,7 +91,9 @@ class AccessibleText(AppCase):
     def test_boxes_of_lines_tell_where_each_character_is(self):
         """Flat review moves through a box of several lines by the characters it shows."""
         self.show("Prefix", "Reverse")
+        self.app.replace_text("Address or Prefix", "2001:db8:abcd:10::/62")  # four zones, wider than the box
         box = self.app.field("Zones to Delegate")
+        a11y.wait_until(lambda: a11y.text(box).count("\n") == 3, what="the four zones")
         x, y, width, height = a11y.extents(box)
         text = box.queryText()
         whole = text.getText(0, -1)
