@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <memory>
 
@@ -97,7 +98,9 @@ void TVendorSearchPanel::VendorEditChange() {
 }
 
 void TVendorSearchPanel::UpdateVendorListButtonClick() {
-  const QStringList paths = GetOpenFileNames("Update Vendor List", QDir::homePath(),
+  // IEEE's lists are downloaded from its site: start where downloads go.
+  const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+  const QStringList paths = GetOpenFileNames("Update Vendor List", QDir(downloads).exists() ? downloads : QDir::homePath(),
                                              {"IEEE registry lists (*.csv *.txt)", "All files (*)"});
   if (!paths.isEmpty()) ImportVendorLists(paths);
 }

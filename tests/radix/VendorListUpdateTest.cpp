@@ -52,15 +52,18 @@ TEST_F(VendorListUpdateTest, ANewListIsUsedAtOnceAndADamagedOneChangesNothing) {
                                 "MA-M,741AE09,Private,\n"
                                 "MA-M,741AE,Short,\n");
   QString asked;
+  QString folder;
   QStringList chosen;
-  SetOpenFileNamesResponder([&](const QString& caption, const QString&, const QStringList&) {
+  SetOpenFileNamesResponder([&](const QString& caption, const QString& start, const QStringList&) {
     asked = caption;
+    folder = start;
     return chosen;
   });
   {
     TMessageRecorder recorder;
     page->VendorSearch->UpdateVendorListButton->click();  // and cancelled
     EXPECT_EQ(asked, "Update Vendor List");
+    EXPECT_TRUE(QDir(folder).exists()) << folder.toStdString();
     EXPECT_TRUE(recorder.Messages.empty());
     chosen = {good};
     page->VendorSearch->UpdateVendorListButton->click();
