@@ -121,10 +121,20 @@ TEST(VendorRegistryTest, FileKeepsEveryEntryAndRefusesDamage) {
   EXPECT_EQ(read->Count(), 7u);
   EXPECT_EQ(read->Count(K::MAL), 3u);
 
+  // A file of the first format, whose checksum went a byte at a time, still reads.
+  std::string first = bytes;
+  first[8] = 1;
+  std::uint64_t hash = 0xCBF29CE484222325ULL;
+  for (const char c : bytes.substr(42)) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ULL;
+  for (int i = 0; i < 8; ++i) first[34 + static_cast<std::size_t>(i)] = static_cast<char>(hash >> (8 * i));
+  const std::optional<TVendorRegistry> older = TVendorRegistry::FromBytes(first, error);
+  ASSERT_TRUE(older) << error;
+  EXPECT_EQ(older->Entries(), registry.Entries());
+
   std::string flipped = bytes;
   flipped[bytes.size() - 3] ^= 0x10;
   std::string future = bytes;
-  future[8] = 2;
+  future[8] = 3;
   for (const std::string& damaged : {bytes.substr(0, bytes.size() - 1), flipped, future, std::string("OUI.txt"), std::string()}) {
     EXPECT_FALSE(TVendorRegistry::FromBytes(damaged, error));
     EXPECT_NE(error, "");
