@@ -135,10 +135,10 @@ class TPrefixCalculator : public QWidget {
   void CreateSetsPage();
   void CreatePlanPage();
   void CreateReversePage();
-  // A list the user types or pastes; a paste that makes it longer than the core
-  // reads is refused, saying so in the box `refusals` names.
+  // A list the user types or pastes, showing `example` while empty; a paste that
+  // makes it longer than the core reads is refused, saying so in the box `refusals` names.
   QPlainTextEdit* AddListInput(QWidget* page, const char* name, const QString& caption, const QString& hint,
-                               QPlainTextEdit* TPrefixCalculator::*refusals);
+                               const QString& example, QPlainTextEdit* TPrefixCalculator::*refusals);
   // A read-only box of result lines, `lines` high, scrolling beyond them.
   QPlainTextEdit* AddListResult(QWidget* page, const char* name, const QString& caption, int lines);
   // A timer that calls `show` a moment after it was last started.

@@ -60,10 +60,13 @@ void AddCaptioned(QWidget* page, QPlainTextEdit* box, const char* name, const QS
 }  // namespace
 
 QPlainTextEdit* TPrefixCalculator::AddListInput(QWidget* page, const char* name, const QString& caption,
-                                                const QString& hint, QPlainTextEdit* TPrefixCalculator::*refusals) {
+                                                const QString& hint, const QString& example,
+                                                QPlainTextEdit* TPrefixCalculator::*refusals) {
   auto* edit = new TListEdit(page, [this, refusals] { return this->*refusals; });
   edit->setLineWrapMode(QPlainTextEdit::NoWrap);
   SetHint(edit, hint);
+  // Shown while the box is empty: what a list looks like.
+  edit->setPlaceholderText(example);
   AddCaptioned(page, edit, name, caption, 5);
   return edit;
 }

@@ -25,11 +25,12 @@ void TPrefixCalculator::CreatePlanPage() {
   PlanParentEdit = new QLineEdit(page);
   PlanParentEdit->setObjectName("PlanParentEdit");
   SetHint(PlanParentEdit, "The prefix the blocks are carved out of");
+  PlanParentEdit->setPlaceholderText("10.20.0.0/22 or 2001:db8:5::/48");
   layout->addWidget(NewCaption(page, "Pa&rent Prefix", PlanParentEdit));
   layout->addWidget(PlanParentEdit);
   PlanNeedsEdit = AddListInput(page, "PlanNeedsEdit", "&Needs",
                                "A name and a number of hosts (Sales 500) or a prefix length (Link /30) a line",
-                               &TPrefixCalculator::PlanErrorsTextBox);
+                               "Sales floor 500\nLab 50\nLink /31", &TPrefixCalculator::PlanErrorsTextBox);
   PlanErrorsTextBox = AddListResult(page, "PlanErrorsTextBox", "Needs Not Understood", 2);
 
   PlanStringGrid = new TSuperStringGrid(page);

@@ -40,9 +40,10 @@ void TPrefixCalculator::CreateSetsPage() {
   QWidget* page = SetsTabSheet;
   SetListEdit = AddListInput(page, "SetListEdit", "&List",
                              "Prefixes, addresses and ranges (a - b), one a line or separated by commas",
+                             "10.0.0.0/25\n10.0.0.128/25, 192.0.2.7\n2001:db8::1 - 2001:db8::ff",
                              &TPrefixCalculator::SetErrorsTextBox);
   SetExcludeEdit = AddListInput(page, "SetExcludeEdit", "E&xclude",
-                                "Prefixes, addresses and ranges to take out of the list",
+                                "Prefixes, addresses and ranges to take out of the list", "10.0.0.64/26",
                                 &TPrefixCalculator::SetErrorsTextBox);
   SetErrorsTextBox = AddListResult(page, "SetErrorsTextBox", "Lines Not Understood", 3);
   MergedTextBox = AddListResult(page, "MergedTextBox", "Merged", 4);
