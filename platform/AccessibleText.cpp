@@ -30,8 +30,8 @@ TTextUnit Unit(QAccessible::TextBoundaryType boundary) {
 }
 
 // A text field as assistive technology reads and edits it, as Qt's own does,
-// but with text units that end (Qt's loop for ever at the end of a line edit,
-// and answer past the end of a plain text box with its first character).
+// but with text units that end: Qt's line edit loops for ever at the end of
+// its text, and its plain text box answers past the end with the first character.
 class TTextFieldAccessible : public QAccessibleWidget,
                              public QAccessibleTextInterface,
                              public QAccessibleEditableTextInterface {
