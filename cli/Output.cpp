@@ -2,53 +2,27 @@
 #include "cli/Output.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
+#include "controls/TableWriter.h"
+
 namespace {
 
+// As the window's Save Table As writes them.
 std::string JsonString(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"': quoted += "\\\""; break;
-      case '\\': quoted += "\\\\"; break;
-      case '\n': quoted += "\\n"; break;
-      case '\r': quoted += "\\r"; break;
-      case '\t': quoted += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          quoted += escaped;
-        } else {
-          quoted.push_back(c);
-        }
-    }
-  }
-  return quoted + '"';
+  std::string quoted;
+  AppendJsonString(quoted, text);
+  return quoted;
 }
 
-// The characters that make a CSV cell quoted.
-constexpr auto CsvSpecial = [] {
-  std::array<bool, 256> special{};
-  for (const unsigned char c : {',', '"', '\r', '\n'}) special[c] = true;
-  return special;
-}();
-
 std::string CsvCell(std::string_view text) {
-  if (std::ranges::none_of(text, [](char c) { return CsvSpecial[static_cast<unsigned char>(c)]; }))
-    return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted.push_back('"');
-    quoted.push_back(c);
-  }
-  return quoted + '"';
+  std::string cell;
+  AppendCsvField(cell, text);
+  return cell;
 }
 
 // Characters on screen: UTF-8 continuation bytes take no room.
