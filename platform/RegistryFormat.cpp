@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/Utf8.h"
+
 namespace {
 
 constexpr std::string_view Header = "Windows Registry Editor Version 5.00";
@@ -13,24 +15,6 @@ constexpr std::size_t HexLineWidth = 80;
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 // ---- Unicode -------------------------------------------------------------
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // Decodes the code point at `pos` and advances past it; an invalid sequence
 // (overlong, surrogate, beyond U+10FFFF, cut short) gives U+FFFD for its first byte.

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 
+#include "platform/Utf8.h"
 #include "radix/KestBinDecHex.h"
 
 std::uint64_t WidthMask(int width) { return width >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << width) - 1; }
@@ -86,8 +87,7 @@ std::string WordCharacters(std::uint64_t bits, int width) {
     if ((byte >= 0x20 && byte < 0x7F)) {
       text += static_cast<char>(byte);
     } else if (byte >= 0xA0 && byte != 0xAD) {
-      text += static_cast<char>(0xC0 | (byte >> 6));
-      text += static_cast<char>(0x80 | (byte & 0x3F));
+      AppendUtf8(text, byte);  // the Latin-1 character
     } else {
       text += '.';
     }

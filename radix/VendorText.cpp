@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/Utf8.h"
+
 namespace {
 struct TComposition {
   char16_t Composed;
@@ -117,24 +119,6 @@ bool IsUtf8(std::string_view text) {
     i += length;
   }
   return true;
-}
-
-void AppendUtf8(std::string& text, std::uint32_t code) {
-  if (code < 0x80) {
-    text += static_cast<char>(code);
-  } else if (code < 0x800) {
-    text += static_cast<char>(0xC0 | (code >> 6));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    text += static_cast<char>(0xE0 | (code >> 12));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    text += static_cast<char>(0xF0 | (code >> 18));
-    text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  }
 }
 
 std::string NormalizedUtf8(std::string_view utf8) {

@@ -11,7 +11,6 @@
 // included) is its own code point U+FFFD.
 constexpr std::uint32_t ReplacementCharacter = 0xFFFD;
 void ForEachCodePoint(std::string_view utf8, const std::function<void(std::uint32_t)>& visit);
-void AppendUtf8(std::string& text, std::uint32_t code);
 bool IsUtf8(std::string_view text);
 
 // NFC for Latin letters: a letter followed by a combining accent becomes the
