@@ -69,23 +69,33 @@ void AddIpv4(RowCells& cells, std::uint32_t address, const char* suffix = "") {
   cells.End(end);
 }
 
+// Where the broadcast address and the hosts of an IPv4 subnet lie: the same in
+// every subnet of a split, so found once, in its first.
+struct Ipv4SubnetShape {
+  explicit Ipv4SubnetShape(const IpPrefix& subnet)
+      : Broadcast(BroadcastAddress(subnet).has_value()),
+        HostsFrom(static_cast<std::uint32_t>(UsableHosts(subnet)->First.Value - subnet.Network.Value)),
+        HostsTo(static_cast<std::uint32_t>(LastAddress(subnet).Value - UsableHosts(subnet)->Last.Value)) {}
+  bool Broadcast;
+  std::uint32_t HostsFrom;  // after the first address
+  std::uint32_t HostsTo;    // before the last address
+};
+
 // An IPv4 subnet's cells as the Split page shows them, written straight into
 // the row: the split of a /8 into /30s has 21 million addresses to print.
-void AddIpv4Subnet(RowCells& cells, const IpPrefix& subnet, const char* suffix) {
+void AddIpv4Subnet(RowCells& cells, const IpPrefix& subnet, const Ipv4SubnetShape& shape, const char* suffix) {
   const auto first = static_cast<std::uint32_t>(subnet.Network.Value);
   const auto last = static_cast<std::uint32_t>(LastAddress(subnet).Value);
   AddIpv4(cells, first, suffix);
   AddIpv4(cells, first);
   AddIpv4(cells, last);
-  // A /31's and a /32's addresses all belong to hosts.
-  const bool broadcast = subnet.Length < 31;
-  if (broadcast)
+  if (shape.Broadcast)
     AddIpv4(cells, last);
   else
     cells.Add("none");
-  char* end = WriteDottedDecimal(cells.Room(33), broadcast ? first + 1 : first);
+  char* end = WriteDottedDecimal(cells.Room(33), first + shape.HostsFrom);
   for (const char c : {' ', '-', ' '}) *end++ = c;
-  cells.End(WriteDottedDecimal(end, broadcast ? last - 1 : last));
+  cells.End(WriteDottedDecimal(end, last - shape.HostsTo));
 }
 
 Report Split(const Arguments& arguments) {
@@ -130,13 +140,15 @@ Report Split(const Arguments& arguments) {
   if (v4)
     table.Columns.insert(table.Columns.end(), {{"broadcast", "Broadcast", addressWidth, ColumnKind::Plain},
                                                {"host_range", "Host Range", 2 * addressWidth + 3, ColumnKind::Plain}});
-  table.Next = [split, v4, suffix = "/" + std::to_string(length), next = first, last,
+  std::optional<Ipv4SubnetShape> shape;
+  if (v4) shape.emplace(*split.Row(0));
+  table.Next = [split, shape, suffix = "/" + std::to_string(length), next = first, last,
                 done = false](RowCells& cells) mutable {
     if (done) return false;
     const IpPrefix subnet = *split.Row(next);
     AddRowNumber(cells, next);
-    if (v4) {
-      AddIpv4Subnet(cells, subnet, suffix.c_str());
+    if (shape) {
+      AddIpv4Subnet(cells, subnet, *shape, suffix.c_str());
     } else {
       cells.Add(PrefixText(subnet));
       cells.Add(CanonicalText(subnet.Network));

@@ -30,6 +30,11 @@ std::optional<HostRange> UsableHosts(const IpPrefix& prefix) {
                    (std::uint64_t{1} << (32 - prefix.Length)) - 2};
 }
 
+std::optional<IpAddress> BroadcastAddress(const IpPrefix& prefix) {
+  if (prefix.Network.Family != AddressFamily::V4 || prefix.Length >= 31) return std::nullopt;
+  return LastAddress(prefix);
+}
+
 std::vector<IpPrefix> EnclosingPrefixes(const IpPrefix& prefix) {
   std::vector<IpPrefix> chain;
   chain.reserve(prefix.Length + 1);

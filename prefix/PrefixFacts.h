@@ -27,6 +27,8 @@ struct HostRange {
   std::uint64_t Count;
 };
 std::optional<HostRange> UsableHosts(const IpPrefix& prefix);
+// An IPv4 prefix's last address, up to /30: a /31's and a /32's addresses all belong to hosts.
+std::optional<IpAddress> BroadcastAddress(const IpPrefix& prefix);
 
 // The prefix itself, then each one enclosing it, down to /0.
 std::vector<IpPrefix> EnclosingPrefixes(const IpPrefix& prefix);

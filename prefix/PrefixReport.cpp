@@ -80,8 +80,8 @@ std::array<ReportText, AddressFieldCount> AddressTexts(const AddressInput& input
 
 std::array<ReportText, PrefixFieldCount> PrefixTexts(const IpPrefix& prefix) {
   const AddressFamily family = prefix.Network.Family;
-  const bool v4 = family == AddressFamily::V4;
   const std::optional<HostRange> hosts = UsableHosts(prefix);
+  const std::optional<IpAddress> broadcast = BroadcastAddress(prefix);
   const PowerOfTwo count = AddressCount(prefix);
   return {
       PrefixText(prefix),
@@ -89,7 +89,7 @@ std::array<ReportText, PrefixFieldCount> PrefixTexts(const IpPrefix& prefix) {
       CanonicalText(LastAddress(prefix)),
       CanonicalText({family, NetworkMask(family, prefix.Length)}),
       CanonicalText({family, HostMask(family, prefix.Length)}),
-      v4 && prefix.Length < 31 ? ReportText(CanonicalText(LastAddress(prefix))) : std::nullopt,
+      broadcast ? ReportText(CanonicalText(*broadcast)) : std::nullopt,
       hosts ? ReportText(CanonicalText(hosts->First) + " - " + CanonicalText(hosts->Last) + " (" +
                          std::to_string(hosts->Count) + ")")
             : std::nullopt,

@@ -27,8 +27,10 @@ void SplitRows::AppendText(U128 row, int col, std::string& out) const {
     case First: out += CanonicalText(subnet->Network); break;
     case Last: out += CanonicalText(LastAddress(*subnet)); break;
     case Broadcast:
-      // A /31's and a /32's addresses all belong to hosts.
-      out += subnet->Length < 31 ? CanonicalText(LastAddress(*subnet)) : "none";
+      if (const std::optional<IpAddress> broadcast = BroadcastAddress(*subnet))
+        out += CanonicalText(*broadcast);
+      else
+        out += "none";
       break;
     case Hosts:
       if (const std::optional<HostRange> hosts = UsableHosts(*subnet))
